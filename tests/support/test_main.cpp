@@ -1,0 +1,15 @@
+// Every test program runs with a real QApplication on the offscreen platform, so whole screens
+// can be built, driven and drawn without a display.
+#include <QApplication>
+#include <QFont>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(14);
+    QApplication::setFont(font);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
