@@ -5,16 +5,16 @@
 #include "core/CommandLine.h"
 #include "core/Game.h"
 #include "core/GameError.h"
+#include "platform/Form.h"
 #include "platform/GameApplication.h"
+#include "platform/Label.h"
 #include "platform/QtPlatform.h"
 #include "platform/Screenshot.h"
-#include "platform/Label.h"
-#include "platform/Form.h"
 
 namespace {
 // Shown until the title screen exists: the window the game opens with.
 class StartScreen : public Form {
-public:
+  public:
     explicit StartScreen(Game& game) : Form(game.forms(), QStringLiteral("星影の旅路")) {
         auto* caption = new Label(this, QStringLiteral("星影の旅路"));
         caption->setGeometry(0, 0, 800, 608);
@@ -26,7 +26,7 @@ public:
         caption->setFont(f);
     }
 
-protected:
+  protected:
     void Form_Load() override { setClientSize(800, 608); }
 };
 }  // namespace

@@ -10,7 +10,7 @@ template <typename T, int Lo, int Hi>
 class Array1 {
     static_assert(Hi >= Lo);
 
-public:
+  public:
     static constexpr int lo = Lo;
     static constexpr int hi = Hi;
     static constexpr int size = Hi - Lo + 1;
@@ -25,7 +25,7 @@ public:
     auto end() const { return cells_.end(); }
     bool operator==(const Array1&) const = default;
 
-private:
+  private:
     static std::size_t offset(long long i) {
         if (i < Lo || i > Hi) throwIndexError(i, Lo, Hi);
         return static_cast<std::size_t>(i - Lo);
@@ -36,7 +36,7 @@ private:
 // Two-dimensional fixed array indexed (i, j), both ranges inclusive.
 template <typename T, int Lo1, int Hi1, int Lo2, int Hi2>
 class Array2 {
-public:
+  public:
     static constexpr int lo1 = Lo1, hi1 = Hi1, lo2 = Lo2, hi2 = Hi2;
 
     T& operator()(long long i, long long j) { return cells_[offset(i, j)]; }
@@ -47,7 +47,7 @@ public:
     void fill(const T& v) { cells_.fill(v); }
     bool operator==(const Array2&) const = default;
 
-private:
+  private:
     static constexpr int rows = Hi2 - Lo2 + 1;
     static std::size_t offset(long long i, long long j) {
         if (i < Lo1 || i > Hi1) throwIndexError(i, Lo1, Hi1);
@@ -60,14 +60,14 @@ private:
 // Three-dimensional fixed array indexed (i, j, k).
 template <typename T, int Lo1, int Hi1, int Lo2, int Hi2, int Lo3, int Hi3>
 class Array3 {
-public:
+  public:
     T& operator()(long long i, long long j, long long k) { return cells_[offset(i, j, k)]; }
     const T& operator()(long long i, long long j, long long k) const {
         return cells_[offset(i, j, k)];
     }
     void fill(const T& v) { cells_.fill(v); }
 
-private:
+  private:
     static constexpr int n2 = Hi2 - Lo2 + 1;
     static constexpr int n3 = Hi3 - Lo3 + 1;
     static std::size_t offset(long long i, long long j, long long k) {

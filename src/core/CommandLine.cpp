@@ -25,15 +25,19 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             if (auto v = next(QStringLiteral("milliseconds"))) {
                 bool ok = false;
                 int ms = v->toInt(&ok);
-                if (!ok || ms < 0) cl.error = QStringLiteral("--screenshot-delay needs milliseconds");
-                else cl.screenshotDelayMs = ms;
+                if (!ok || ms < 0)
+                    cl.error = QStringLiteral("--screenshot-delay needs milliseconds");
+                else
+                    cl.screenshotDelayMs = ms;
             }
         } else if (a == u"--seed") {
             if (auto v = next(QStringLiteral("a number"))) {
                 bool ok = false;
                 unsigned s = v->toUInt(&ok);
-                if (!ok) cl.error = QStringLiteral("--seed needs a whole number");
-                else cl.seed = s;
+                if (!ok)
+                    cl.error = QStringLiteral("--seed needs a whole number");
+                else
+                    cl.seed = s;
             }
         } else if (a == u"--no-audio") {
             cl.audio = false;

@@ -1,6 +1,9 @@
 #include "core/Game.h"
 
-Game::Game(Platform& platform) : platform_(platform), state_(std::make_unique<GameState>()) {}
+Game::Game(Platform& platform)
+    : platform_(platform),
+      state_(std::make_unique<GameState>()),
+      music_(std::make_unique<MusicWatcher>(*this)) {}
 
 Game::~Game() {
     // Screens go first, quietly: no handler runs while the game is being torn down.

@@ -6,6 +6,7 @@
 #include <typeindex>
 
 #include "core/GameState.h"
+#include "core/Music.h"
 #include "platform/Form.h"
 #include "platform/FormManager.h"
 #include "platform/Platform.h"
@@ -14,7 +15,7 @@
 // Each screen class has one object for the whole run, created the first time it is asked for,
 // so its own variables survive closing and reopening.
 class Game {
-public:
+  public:
     explicit Game(Platform& platform);
     ~Game();
     Game(const Game&) = delete;
@@ -23,6 +24,7 @@ public:
     GameState& state() { return *state_; }
     Platform& platform() { return platform_; }
     FormManager& forms() { return forms_; }
+    MusicWatcher& musicWatcher() { return *music_; }
 
     // The one object of screen class T (constructed as T(Game&) on first use).
     template <class T>
@@ -39,9 +41,10 @@ public:
     // DataPath & name.
     QString dataFile(const QString& name) const { return state_->DataPath + name; }
 
-private:
+  private:
     Platform& platform_;
     std::unique_ptr<GameState> state_;
     FormManager forms_;
+    std::unique_ptr<MusicWatcher> music_;
     std::map<std::type_index, std::unique_ptr<Form>> screens_;
 };

@@ -16,7 +16,9 @@ GameError::GameError(QString file, QString position, QString expected)
       position_(std::move(position)),
       expected_(std::move(expected)) {}
 
-QString GameError::report() const { return joinReport(file_, position_, expected_); }
+QString GameError::report() const {
+    return joinReport(file_, position_, expected_);
+}
 
 void throwIndexError(long long index, int lo, int hi) {
     throw GameError(QString(), QStringLiteral("index %1").arg(index),

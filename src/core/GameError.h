@@ -7,7 +7,7 @@
 // a value outside its field, an index outside an array's bounds. It names the file (empty when
 // the fault is not in a file), where in it the fault lies, and what was expected there.
 class GameError : public std::runtime_error {
-public:
+  public:
     GameError(QString file, QString position, QString expected);
 
     const QString& file() const { return file_; }
@@ -17,7 +17,7 @@ public:
     // "file: position: expected", the form every report uses.
     QString report() const;
 
-private:
+  private:
     QString file_;
     QString position_;
     QString expected_;

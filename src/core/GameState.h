@@ -37,13 +37,13 @@ struct GameState {
     Array2<Value, 0, 300, 0, 5> TalkHead;               // (speaker, 0..5)
     Array2<Value, 0, 300, 0, 10> TalkLine;              // (speaker, line 1..10)
     Array1<Value, 0, 40> ScenePicture, SceneHead2;
-    Array2<Value, 0, 40, 0, 30> SceneLine;               // (scene, line)
-    Array3<Value, 0, 40, 0, 30, 0, 10> SceneParam;       // (scene, line, 0..10)
+    Array2<Value, 0, 40, 0, 30> SceneLine;          // (scene, line)
+    Array3<Value, 0, 40, 0, 30, 0, 10> SceneParam;  // (scene, line, 0..10)
     Array1<Value, 0, 100> PlaceKind, PlaceBgm, PlaceBattleBack, PlaceEncounter, PlaceExtra;
-    Array2<Value, 0, 100, 0, 10> PlaceEnemySet;  // (place, 0..9 used)
-    Array2<Value, 0, 100, 0, 7> PlaceEntry;      // (place, 0 = MapX, 4 = MapY)
+    Array2<Value, 0, 100, 0, 10> PlaceEnemySet;     // (place, 0..9 used)
+    Array2<Value, 0, 100, 0, 7> PlaceEntry;         // (place, 0 = MapX, 4 = MapY)
     Array2<Value, 0, 20, 0, 10> TopEncounterTable;  // never filled
-    Array2<Value, 0, 30, 0, 21> OpeningText;         // (page, line)
+    Array2<Value, 0, 30, 0, 21> OpeningText;        // (page, line)
 
     // --- Party and money ---------------------------------------------------------------------
     int PartyCount = 0;
@@ -60,7 +60,8 @@ struct GameState {
     Array2<int, 0, 10, 0, 5> CharEquipPower, CharEquipNo;
     int EquipOK = 0;
 
-    // --- Inventory (entries 0..50) ----------------------------------------------------------------
+    // --- Inventory (entries 0..50)
+    // ----------------------------------------------------------------
     Array1<Value, 0, 50> InvItem, InvName, InvKind, InvPower;
     int ItemCount = 0;
 
@@ -77,7 +78,8 @@ struct GameState {
     int Lighting = 0;
 
     // Lasting map changes, rows 1..count in use (row 0 stays empty).
-    Array2<Value, 0, 100, 0, 20> CellLog;  // 0 map, 1 MapX, 2 MapY, 3 block, 4 event, 5 feature, 6 prop
+    Array2<Value, 0, 100, 0, 20>
+        CellLog;  // 0 map, 1 MapX, 2 MapY, 3 block, 4 event, 5 feature, 6 prop
     int CellLogCount = 0;
     Array2<Value, 0, 100, 0, 20> OpenLog;  // 0 map, 1 MapX, 2 MapY
     int OpenLogCount = 0;
@@ -88,7 +90,8 @@ struct GameState {
     int SwitchKind = 0;
     int SwitchDone = 0;
 
-    // --- Map grids (column, row) ------------------------------------------------------------------
+    // --- Map grids (column, row)
+    // ------------------------------------------------------------------
     Array2<Value, 0, 100, 0, 100> GroundGrid, FeatureGrid, PropGrid, BlockGrid, TallGrid, EventGrid;
     Value MapHeader2;
     Array1<Value, 0, 3> MapHeader;

@@ -13,7 +13,8 @@ LineValueReader LineValueReader::open(const QString& path) {
     QFile f(path);
     QString name = QFileInfo(path).fileName();
     if (!f.open(QIODevice::ReadOnly))
-        throw GameError(name, QStringLiteral("opening"), QStringLiteral("a readable file at ") + path);
+        throw GameError(name, QStringLiteral("opening"),
+                        QStringLiteral("a readable file at ") + path);
     return LineValueReader(f.readAll(), name);
 }
 

@@ -11,7 +11,7 @@
 // Any other line is a number when it reads as one, empty when blank, otherwise a text without its
 // trailing spaces. Running out of lines raises a GameError naming the file and line.
 class LineValueReader {
-public:
+  public:
     LineValueReader(const QByteArray& bytes, QString fileName);
     static LineValueReader open(const QString& path);
 
@@ -22,7 +22,7 @@ public:
     const QString& fileName() const { return fileName_; }
     [[noreturn]] void fail(const QString& expected) const;
 
-private:
+  private:
     QString fileName_;
     QString text_;
     qsizetype pos_ = 0;

@@ -18,4 +18,6 @@ QString trimLeadingSpaces(const QString& text) {
     return text.mid(b);
 }
 
-QString rightChars(const QString& text, int n) { return text.right(n); }
+QString rightChars(const QString& text, int n) {
+    return text.right(n);
+}

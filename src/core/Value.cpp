@@ -13,11 +13,14 @@ const QRegularExpression& numericPattern() {
 }
 }  // namespace
 
-bool Value::isNumericText(const QString& s) { return numericPattern().match(s).hasMatch(); }
+bool Value::isNumericText(const QString& s) {
+    return numericPattern().match(s).hasMatch();
+}
 
 QString Value::formatNumber(double n) {
     if (n == 0) return QStringLiteral("0");  // also turns -0 into 0
-    if (std::floor(n) == n && std::fabs(n) < 1e15) return QString::number(static_cast<long long>(n));
+    if (std::floor(n) == n && std::fabs(n) < 1e15)
+        return QString::number(static_cast<long long>(n));
     QString s = QString::number(n, 'f', 10);
     while (s.endsWith(u'0')) s.chop(1);
     if (s.endsWith(u'.')) s.chop(1);
@@ -26,8 +29,10 @@ QString Value::formatNumber(double n) {
 
 double Value::num() const {
     switch (kind_) {
-        case Kind::Empty: return 0;
-        case Kind::Number: return num_;
+        case Kind::Empty:
+            return 0;
+        case Kind::Number:
+            return num_;
         case Kind::Text:
             if (text_.trimmed().isEmpty()) return 0;
             if (isNumericText(text_)) return text_.trimmed().toDouble();
@@ -40,15 +45,19 @@ double Value::num() const {
 long long Value::toInt() const {
     double n = num();
     if (!std::isfinite(n) || std::fabs(n) > 9e15)
-        throw GameError(QString(), QStringLiteral("value %1").arg(n), QStringLiteral("a whole number"));
+        throw GameError(QString(), QStringLiteral("value %1").arg(n),
+                        QStringLiteral("a whole number"));
     return static_cast<long long>(std::nearbyint(n));  // default rounding mode: halves to even
 }
 
 QString Value::text() const {
     switch (kind_) {
-        case Kind::Empty: return QString();
-        case Kind::Number: return formatNumber(num_);
-        case Kind::Text: return text_;
+        case Kind::Empty:
+            return QString();
+        case Kind::Number:
+            return formatNumber(num_);
+        case Kind::Text:
+            return text_;
     }
     return QString();
 }

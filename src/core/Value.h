@@ -7,7 +7,7 @@
 // arithmetic and comparisons with numbers and as "" in comparisons with text; that is how party
 // positions, inventory codes, grid cells, log entries and save values behave.
 class Value {
-public:
+  public:
     enum class Kind { Empty, Number, Text };
 
     Value() = default;
@@ -53,7 +53,7 @@ public:
     Value& operator+=(const Value& b) { return *this = *this + b; }
     Value& operator-=(const Value& b) { return *this = *this - b; }
 
-private:
+  private:
     // -1, 0, 1. Numbers compare numerically; texts by their characters; empty takes the other
     // side's kind; a number against a non-numeric text orders the number first.
     static int compare(const Value& a, const Value& b);

@@ -8,8 +8,12 @@
 #include "core/ShiftJis.h"
 
 namespace {
-bool isLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineBreak(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 }  // namespace
 
 ValueReader::ValueReader(const QByteArray& bytes, QString fileName)
@@ -19,7 +23,8 @@ ValueReader ValueReader::open(const QString& path) {
     QFile f(path);
     QString name = QFileInfo(path).fileName();
     if (!f.open(QIODevice::ReadOnly))
-        throw GameError(name, QStringLiteral("opening"), QStringLiteral("a readable file at ") + path);
+        throw GameError(name, QStringLiteral("opening"),
+                        QStringLiteral("a readable file at ") + path);
     return ValueReader(f.readAll(), name);
 }
 
@@ -88,8 +93,7 @@ ValueReader::Field ValueReader::readField() {
 double ValueReader::readNumber() {
     Field f = readField();
     if (f.text.trimmed().isEmpty()) return 0;
-    if (!Value::isNumericText(f.text))
-        fail(QStringLiteral("a number, found \"%1\"").arg(f.text));
+    if (!Value::isNumericText(f.text)) fail(QStringLiteral("a number, found \"%1\"").arg(f.text));
     return f.text.trimmed().toDouble();
 }
 
@@ -104,7 +108,9 @@ int ValueReader::readInt() {
     return static_cast<int>(rounded);
 }
 
-QString ValueReader::readText() { return readField().text; }
+QString ValueReader::readText() {
+    return readField().text;
+}
 
 Value ValueReader::readValue() {
     Field f = readField();

@@ -11,7 +11,7 @@
 // unquoted field runs to the next separator and loses its trailing spaces; leading spaces and
 // tabs are skipped. Every failure raises a GameError naming the file and the line and field.
 class ValueReader {
-public:
+  public:
     // Takes the raw Shift_JIS bytes of a file; fileName is used in error reports.
     ValueReader(const QByteArray& bytes, QString fileName);
 
@@ -40,7 +40,7 @@ public:
     // Raises a GameError at the current position.
     [[noreturn]] void fail(const QString& expected) const;
 
-private:
+  private:
     struct Field {
         QString text;
         bool quoted = false;

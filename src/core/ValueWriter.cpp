@@ -9,8 +9,12 @@
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
-bool hasLineBreak(const QString& s) { return s.contains(u'\r') || s.contains(u'\n'); }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool hasLineBreak(const QString& s) {
+    return s.contains(u'\r') || s.contains(u'\n');
+}
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 
 QString quoteForLine(const QString& s) {
     QString inner = s;
@@ -32,7 +36,9 @@ void ValueWriter::writeLine(const Value& v) {
     text_ += (needsQuotes ? quoteForLine(s) : s) + kCrLf;
 }
 
-void ValueWriter::writeRawLine(const QString& text) { text_ += text + kCrLf; }
+void ValueWriter::writeRawLine(const QString& text) {
+    text_ += text + kCrLf;
+}
 
 void ValueWriter::writeRecord(const QList<Value>& fields) {
     QStringList parts;
@@ -52,18 +58,24 @@ void ValueWriter::writeRecord(const QList<Value>& fields) {
     text_ += parts.join(u',') + kCrLf;
 }
 
-QByteArray ValueWriter::bytes() const { return toShiftJis(text_); }
+QByteArray ValueWriter::bytes() const {
+    return toShiftJis(text_);
+}
 
-void ValueWriter::saveTo(const QString& path) const { writeFileAtomically(path, bytes()); }
+void ValueWriter::saveTo(const QString& path) const {
+    writeFileAtomically(path, bytes());
+}
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     QString name = QFileInfo(path).fileName();
     if (!file.open(QIODevice::WriteOnly))
-        throw GameError(name, QStringLiteral("writing"), QStringLiteral("a writable file at ") + path);
+        throw GameError(name, QStringLiteral("writing"),
+                        QStringLiteral("a writable file at ") + path);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        throw GameError(name, QStringLiteral("writing"), QStringLiteral("room to write the whole file"));
+        throw GameError(name, QStringLiteral("writing"),
+                        QStringLiteral("room to write the whole file"));
     }
     if (!file.commit())
         throw GameError(name, QStringLiteral("writing"), QStringLiteral("the file to be replaced"));

@@ -12,7 +12,7 @@
 // Texts that would not read back as the same text are quoted; everything else is written plain,
 // so the files stay easy to read.
 class ValueWriter {
-public:
+  public:
     // One value on a line of its own. A text is quoted (inner quotes doubled) when it holds a line
     // break, starts with a double quote, ends with a space or reads as a number; a number is
     // written in plain decimal; empty is an empty line.
@@ -34,7 +34,7 @@ public:
     // leaves any previous file intact. Raises a GameError naming the file when it cannot.
     void saveTo(const QString& path) const;
 
-private:
+  private:
     QString text_;
 };
 

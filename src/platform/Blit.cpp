@@ -12,9 +12,12 @@ constexpr QRgb kOpaque = 0xff000000u;
 
 inline QRgb combine(QRgb d, QRgb s, Rop op) {
     switch (op) {
-        case Rop::Copy: return s | kOpaque;
-        case Rop::And: return (d & s) | kOpaque;
-        case Rop::Xor: return (d ^ s) | kOpaque;
+        case Rop::Copy:
+            return s | kOpaque;
+        case Rop::And:
+            return (d & s) | kOpaque;
+        case Rop::Xor:
+            return (d ^ s) | kOpaque;
     }
     return d;
 }
@@ -46,10 +49,26 @@ void bitBlt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx
     requireFormat(dst);
     requireFormat(src);
     // Clip against the source, then the destination, moving both rectangles together.
-    if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-    if (sy < 0) { dy -= sy; h += sy; sy = 0; }
-    if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-    if (dy < 0) { sy -= dy; h += dy; dy = 0; }
+    if (sx < 0) {
+        dx -= sx;
+        w += sx;
+        sx = 0;
+    }
+    if (sy < 0) {
+        dy -= sy;
+        h += sy;
+        sy = 0;
+    }
+    if (dx < 0) {
+        sx -= dx;
+        w += dx;
+        dx = 0;
+    }
+    if (dy < 0) {
+        sy -= dy;
+        h += dy;
+        dy = 0;
+    }
     w = std::min({w, src.width() - sx, dst.width() - dx});
     h = std::min({h, src.height() - sy, dst.height() - dy});
     if (w <= 0 || h <= 0) return;
@@ -79,8 +98,7 @@ void stretchBlt(QImage& dst, int dx, int dy, int dw, int dh, const QImage& src, 
     // Source column of every destination column; columns falling outside the source are skipped.
     std::vector<int> col(static_cast<std::size_t>(dw));
     for (int i = 0; i < dw; ++i)
-        col[static_cast<std::size_t>(i)] =
-            sx + static_cast<int>((2LL * i + 1) * sw / (2LL * dw));
+        col[static_cast<std::size_t>(i)] = sx + static_cast<int>((2LL * i + 1) * sw / (2LL * dw));
     for (int j = 0; j < dh; ++j) {
         int y = dy + j;
         if (y < 0 || y >= dst.height()) continue;

@@ -7,12 +7,15 @@
 
 #include "platform/FormManager.h"
 
-Form::Form(FormManager& forms, QString name) : QWidget(nullptr), forms_(forms), name_(std::move(name)) {
+Form::Form(FormManager& forms, QString name)
+    : QWidget(nullptr), forms_(forms), name_(std::move(name)) {
     setWindowTitle(name_);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-Form::~Form() { forms_.forget(this); }
+Form::~Form() {
+    forms_.forget(this);
+}
 
 void Form::Show(bool modal) {
     if (!loaded_) {

@@ -19,7 +19,7 @@ class QEventLoop;
 class Form : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     Form(FormManager& forms, QString name);
     ~Form() override;
 
@@ -32,7 +32,7 @@ public:
     // Called by the manager when the screen becomes the active one.
     void activate() { Form_Activate(); }
 
-protected:
+  protected:
     // Puts the controls back as the screen design has them (captions, visibility, enabled); run
     // before every Form_Load, since unloading a screen in the design discards its controls.
     virtual void applyDesign() {}
@@ -47,7 +47,7 @@ protected:
 
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     FormManager& forms_;
     QString name_;
     bool loaded_ = false;

@@ -13,7 +13,9 @@ void FormManager::formLoaded(Form* f) {
     if (!isLoaded(f)) loaded_.push_back(f);
 }
 
-void FormManager::formShown(Form* f) { activate(f); }
+void FormManager::formShown(Form* f) {
+    activate(f);
+}
 
 void FormManager::activate(Form* f) {
     active_ = f;
@@ -33,7 +35,9 @@ void FormManager::formUnloaded(Form* f) {
     if (!history_.empty()) activate(history_.back());
 }
 
-void FormManager::popModal(Form* f) { std::erase(modal_, f); }
+void FormManager::popModal(Form* f) {
+    std::erase(modal_, f);
+}
 
 void FormManager::runHook(Form& f) {
     hook_(f);

@@ -8,7 +8,7 @@ class Form;
 // Knows the loaded screens, which one is active and the stack of screens shown modally. It raises
 // activation itself, so the lifecycle does not depend on window-system focus.
 class FormManager {
-public:
+  public:
     // Called after a screen has been shown and activated. Tests use it to drive a modal screen:
     // the hook plays the player's part and unloads the screen; no event loop runs then.
     using ShowHook = std::function<void(Form&)>;
@@ -25,7 +25,7 @@ public:
     // Drops a screen that is being destroyed, without running any handler.
     void forget(Form* f);
 
-private:
+  private:
     friend class Form;
     void formLoaded(Form* f);
     void formShown(Form* f);

@@ -7,7 +7,7 @@
 // any event handler is reported once through the report callback and ends the program with
 // status 1; nothing runs on with half-loaded data.
 class GameApplication : public QApplication {
-public:
+  public:
     GameApplication(int& argc, char** argv);
 
     // Shows the report to the player (a message box in the game); called once.
@@ -19,7 +19,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     std::function<void(const QString&)> reporter_;
     bool reporting_ = false;
 };

@@ -8,7 +8,7 @@
 class Label : public QLabel {
     Q_OBJECT
 
-public:
+  public:
     explicit Label(QWidget* parent = nullptr, const QString& caption = QString());
 
     void setCaption(const QString& caption);
@@ -21,13 +21,13 @@ public:
     // A transparent label shows what lies behind it.
     void setTransparent(bool transparent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-private:
+  private:
     void applyColours();
 
     QString caption_;

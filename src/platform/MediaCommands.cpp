@@ -27,14 +27,14 @@ QStringList tokenize(const QString& command) {
 }
 
 class SilentBackend final : public SilentMediaBackend {
-public:
+  public:
     explicit SilentBackend(bool requireFiles) : requireFiles_(requireFiles) {}
     bool open(const QString& path) override {
         if (requireFiles_ && !QFileInfo::exists(path)) return false;
         return SilentMediaBackend::open(path);
     }
 
-private:
+  private:
     bool requireFiles_;
 };
 }  // namespace

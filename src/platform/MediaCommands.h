@@ -7,7 +7,7 @@
 // One music device behind the command interpreter: opens one file, plays it from the start,
 // stops it and reports whether it is playing.
 class MediaBackend {
-public:
+  public:
     virtual ~MediaBackend() = default;
     virtual bool open(const QString& path) = 0;
     virtual void playFromStart() = 0;
@@ -19,7 +19,7 @@ public:
 
 // Creates a backend for each opened alias.
 class MediaBackendFactory {
-public:
+  public:
     virtual ~MediaBackendFactory() = default;
     virtual std::unique_ptr<MediaBackend> create() = 0;
 };
@@ -33,14 +33,14 @@ public:
 //   "close <name>" / "close all" close one or every device
 // Commands for an alias that is not open are ignored and reply "".
 class MediaCommandInterpreter {
-public:
+  public:
     explicit MediaCommandInterpreter(std::unique_ptr<MediaBackendFactory> factory);
     ~MediaCommandInterpreter();
 
     QString send(const QString& command);
     bool isOpen(const QString& alias) const { return devices_.count(alias.toLower()) != 0; }
 
-private:
+  private:
     std::unique_ptr<MediaBackendFactory> factory_;
     std::map<QString, std::unique_ptr<MediaBackend>> devices_;
 };
@@ -48,7 +48,7 @@ private:
 // A silent backend that keeps the play state; used by tests and by --no-audio. A track
 // "finishes" when finishTrack() is called.
 class SilentMediaBackend : public MediaBackend {
-public:
+  public:
     bool open(const QString& path) override;
     void playFromStart() override { mode_ = QStringLiteral("playing"); }
     void stop() override { mode_ = QStringLiteral("stopped"); }
@@ -56,16 +56,16 @@ public:
     void close() override { mode_.clear(); }
     void finishTrack() { mode_ = QStringLiteral("stopped"); }
 
-private:
+  private:
     QString mode_;
 };
 
 class SilentMediaFactory : public MediaBackendFactory {
-public:
+  public:
     // When requireFiles is true, opening a file that does not exist fails as a real device would.
     explicit SilentMediaFactory(bool requireFiles = false) : requireFiles_(requireFiles) {}
     std::unique_ptr<MediaBackend> create() override;
 
-private:
+  private:
     bool requireFiles_;
 };

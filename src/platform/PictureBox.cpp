@@ -9,9 +9,13 @@ PictureBox::PictureBox(QWidget* parent, bool autoSize) : QWidget(parent), autoSi
     setMouseTracking(true);
 }
 
-void PictureBox::loadPicture(const QString& path) { placePicture(loadPictureFile(path)); }
+void PictureBox::loadPicture(const QString& path) {
+    placePicture(loadPictureFile(path));
+}
 
-void PictureBox::setPicture(const QImage& picture) { placePicture(toSurfaceFormat(picture)); }
+void PictureBox::setPicture(const QImage& picture) {
+    placePicture(toSurfaceFormat(picture));
+}
 
 void PictureBox::placePicture(const QImage& picture) {
     if (autoSize_) {
@@ -33,7 +37,9 @@ void PictureBox::Cls() {
     update();
 }
 
-void PictureBox::Refresh() { update(); }
+void PictureBox::Refresh() {
+    update();
+}
 
 void PictureBox::bitBlt(int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop op) {
     ::bitBlt(surface_, dx, dy, w, h, src, sx, sy, op);

@@ -13,7 +13,7 @@
 class PictureBox : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureBox(QWidget* parent = nullptr, bool autoSize = false);
 
     QImage& surface() { return surface_; }
@@ -37,7 +37,7 @@ public:
     // Box outline from (x1, y1) to (x2, y2) in the given colour.
     void drawBox(int x1, int y1, int x2, int y2, QColor colour);
 
-signals:
+  signals:
     void clicked();
     void mouseDown(Qt::MouseButton button, int x, int y);
     void mouseUp(Qt::MouseButton button, int x, int y);
@@ -45,7 +45,7 @@ signals:
     void keyDown(int key);
     void keyUp(int key);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
@@ -54,7 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent*) override;
     void keyReleaseEvent(QKeyEvent*) override;
 
-private:
+  private:
     void placePicture(const QImage& picture);
 
     QImage surface_;

@@ -6,7 +6,7 @@
 // The services the game asks of the machine, behind one interface so that every screen and
 // rule runs the same under tests (ScriptedPlatform) and in the real program (QtPlatform).
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A message box with an OK button; returns when the player has read it.
@@ -14,7 +14,8 @@ public:
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
     // An input box with a prompt and a default answer; nothing when the player cancels.
-    virtual std::optional<QString> inputBox(const QString& prompt, const QString& defaultAnswer) = 0;
+    virtual std::optional<QString> inputBox(const QString& prompt,
+                                            const QString& defaultAnswer) = 0;
 
     // A random draw uniform in [0, 1).
     virtual double rnd() = 0;

@@ -7,7 +7,7 @@
 
 namespace {
 class QtMediaBackend final : public MediaBackend {
-public:
+  public:
     QtMediaBackend() { player_.setAudioOutput(&output_); }
 
     bool open(const QString& path) override {
@@ -27,17 +27,21 @@ public:
                 return player_.mediaStatus() == QMediaPlayer::EndOfMedia
                            ? QStringLiteral("stopped")
                            : QStringLiteral("playing");
-            case QMediaPlayer::PausedState: return QStringLiteral("paused");
-            case QMediaPlayer::StoppedState: return QStringLiteral("stopped");
+            case QMediaPlayer::PausedState:
+                return QStringLiteral("paused");
+            case QMediaPlayer::StoppedState:
+                return QStringLiteral("stopped");
         }
         return QString();
     }
     void close() override { player_.setSource(QUrl()); }
 
-private:
+  private:
     QMediaPlayer player_;
     QAudioOutput output_;
 };
 }  // namespace
 
-std::unique_ptr<MediaBackend> QtMediaFactory::create() { return std::make_unique<QtMediaBackend>(); }
+std::unique_ptr<MediaBackend> QtMediaFactory::create() {
+    return std::make_unique<QtMediaBackend>();
+}

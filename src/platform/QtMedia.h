@@ -4,6 +4,6 @@
 
 // Music through Qt Multimedia: one QMediaPlayer with its audio output per open alias.
 class QtMediaFactory : public MediaBackendFactory {
-public:
+  public:
     std::unique_ptr<MediaBackend> create() override;
 };

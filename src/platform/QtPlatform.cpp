@@ -24,7 +24,8 @@ QtPlatform::QtPlatform(Options options) : options_(std::move(options)) {
 QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::msgBox(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, options_.windowTitle, text, QMessageBox::Ok, parentWidget());
+    QMessageBox box(QMessageBox::NoIcon, options_.windowTitle, text, QMessageBox::Ok,
+                    parentWidget());
     box.exec();
 }
 
@@ -61,11 +62,17 @@ void QtPlatform::pause(int milliseconds) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void QtPlatform::doEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::doEvents() {
+    QCoreApplication::processEvents();
+}
 
-QString QtPlatform::appDir() { return QCoreApplication::applicationDirPath(); }
+QString QtPlatform::appDir() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString QtPlatform::mciSendString(const QString& command) { return media_->send(command); }
+QString QtPlatform::mciSendString(const QString& command) {
+    return media_->send(command);
+}
 
 void QtPlatform::endProgram(int status) {
     media_.reset();

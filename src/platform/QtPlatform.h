@@ -12,7 +12,7 @@
 // The real machine: Qt message and input boxes, a Mersenne Twister seeded from the clock (or a
 // fixed seed for reproducible play), Qt Multimedia music (or silence with --no-audio).
 class QtPlatform : public Platform {
-public:
+  public:
     struct Options {
         bool audio = true;
         std::optional<unsigned> seed;  // fixed seed: randomize() then keeps the sequence going
@@ -36,7 +36,7 @@ public:
     QString mciSendString(const QString& command) override;
     [[noreturn]] void endProgram(int status) override;
 
-private:
+  private:
     QWidget* parentWidget() const { return dialogParent_ ? dialogParent_() : nullptr; }
 
     Options options_;

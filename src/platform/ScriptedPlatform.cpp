@@ -3,28 +3,31 @@
 namespace {
 // A silent device that is listed while it exists, so a test can end its track.
 class ListedBackend final : public SilentMediaBackend {
-public:
+  public:
     explicit ListedBackend(std::vector<SilentMediaBackend*>& list) : list_(list) {
         list_.push_back(this);
     }
     ~ListedBackend() override { std::erase(list_, this); }
 
-private:
+  private:
     std::vector<SilentMediaBackend*>& list_;
 };
 
 class RecordingFactory final : public MediaBackendFactory {
-public:
+  public:
     explicit RecordingFactory(std::vector<SilentMediaBackend*>& made) : made_(made) {}
-    std::unique_ptr<MediaBackend> create() override { return std::make_unique<ListedBackend>(made_); }
+    std::unique_ptr<MediaBackend> create() override {
+        return std::make_unique<ListedBackend>(made_);
+    }
 
-private:
+  private:
     std::vector<SilentMediaBackend*>& made_;
 };
 }  // namespace
 
 ScriptedPlatform::ScriptedPlatform()
-    : media_(std::make_unique<MediaCommandInterpreter>(std::make_unique<RecordingFactory>(backends_))) {}
+    : media_(std::make_unique<MediaCommandInterpreter>(
+          std::make_unique<RecordingFactory>(backends_))) {}
 
 void ScriptedPlatform::finishTrack() {
     for (SilentMediaBackend* b : backends_)

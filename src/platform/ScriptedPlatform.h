@@ -23,7 +23,7 @@ struct ProgramEnded : std::runtime_error {
 // questions and input boxes from scripts, draws scripted random numbers first and then a fixed
 // pseudo-random sequence, never pauses, and keeps the music state with a silent device.
 class ScriptedPlatform : public Platform {
-public:
+  public:
     ScriptedPlatform();
 
     // Recorded.
@@ -59,7 +59,7 @@ public:
     QString mciSendString(const QString& command) override;
     [[noreturn]] void endProgram(int status) override { throw ProgramEnded(status); }
 
-private:
+  private:
     std::mt19937 rng_{12345};
     std::vector<SilentMediaBackend*> backends_;  // declared first: outlives the interpreter
     std::unique_ptr<MediaCommandInterpreter> media_;

@@ -38,9 +38,17 @@ void DataDir::copyFrom(const QString& sourcePath, const QString& name) const {
         throw std::runtime_error("cannot copy " + sourcePath.toStdString());
 }
 
-bool DataDir::exists(const QString& name) const { return QFile::exists(file(name)); }
+bool DataDir::exists(const QString& name) const {
+    return QFile::exists(file(name));
+}
 
-void DataDir::remove(const QString& name) const { QFile::remove(file(name)); }
+void DataDir::remove(const QString& name) const {
+    QFile::remove(file(name));
+}
 
-QString testDataDir() { return QStringLiteral(HOSHIKAGE_TEST_DATA_DIR); }
-QString sampleWorldDir() { return QStringLiteral(HOSHIKAGE_WORLD_DIR); }
+QString testDataDir() {
+    return QStringLiteral(HOSHIKAGE_TEST_DATA_DIR);
+}
+QString sampleWorldDir() {
+    return QStringLiteral(HOSHIKAGE_WORLD_DIR);
+}

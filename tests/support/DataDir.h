@@ -8,7 +8,7 @@
 // A temporary data directory for one test. Files are written in Shift_JIS with CR LF line ends,
 // as the game's own files are.
 class DataDir {
-public:
+  public:
     DataDir();
 
     QString path() const { return dir_.path(); }
@@ -25,7 +25,7 @@ public:
     bool exists(const QString& name) const;
     void remove(const QString& name) const;
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -12,7 +12,9 @@ GameTest::GameTest() : game(std::make_unique<Game>(pf)) {
     installHook();
 }
 
-GameTest::~GameTest() { game.reset(); }
+GameTest::~GameTest() {
+    game.reset();
+}
 
 void GameTest::installHook() {
     game->forms().setShowHook([this](Form& f) {

@@ -16,7 +16,7 @@
 // Base fixture: a fresh game per test on the scripted platform, with a temporary data
 // directory that the test fills with small hand-written files.
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     GameTest();
     ~GameTest() override;
 
@@ -31,8 +31,7 @@ protected:
     // A modal screen must be unloaded by its handler.
     template <class T>
     void onShow(std::function<void(T&)> fn) {
-        handlers_[std::type_index(typeid(T))].push_back(
-            [fn](Form& f) { fn(static_cast<T&>(f)); });
+        handlers_[std::type_index(typeid(T))].push_back([fn](Form& f) { fn(static_cast<T&>(f)); });
         installHook();
     }
     // Screens shown so far, by name, in order (also those without a handler).
@@ -41,7 +40,7 @@ protected:
     // Writes a PNG of a screen to $HOSHIKAGE_SHOTS_DIR/name.png when that variable is set.
     void shot(QWidget& screen, const QString& name);
 
-private:
+  private:
     void installHook();
     std::map<std::type_index, std::vector<std::function<void(Form&)>>> handlers_;
 };

@@ -1,8 +1,8 @@
 // Every test program runs with a real QApplication on the offscreen platform, so whole screens
 // can be built, driven and drawn without a display.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFont>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
