@@ -28,5 +28,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 BUILD_DIR="${BUILD_DIR:-build}"
+# Builds in sibling folders (several working copies) share one compiler cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(cd .. && pwd)}"
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
 cmake -S . -B "$BUILD_DIR" -G Ninja "$@"
 cmake --build "$BUILD_DIR"
