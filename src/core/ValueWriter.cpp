@@ -68,14 +68,20 @@ void ValueWriter::saveTo(const QString& path) const {
 
 void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    QString name = QFileInfo(path).fileName();
-    if (!file.open(QIODevice::WriteOnly))
-        throw GameError(name, QStringLiteral("writing"),
-                        QStringLiteral("a writable file at ") + path);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw GameError(name, QStringLiteral("writing"),
-                        QStringLiteral("room to write the whole file"));
+    const QString name = QFileInfo(path).fileName();
+    // Unbuffered, so that a write cut short (a full disk) is seen here: a buffered save file
+    // would report success and put the truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw GameError(name, QStringLiteral("writing"), QStringLiteral("a writable file at ") + path);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            file.cancelWriting();
+            throw GameError(name, QStringLiteral("writing"),
+                            QStringLiteral("room to write the whole file"));
+        }
+        done += n;
     }
     if (!file.commit())
         throw GameError(name, QStringLiteral("writing"), QStringLiteral("the file to be replaced"));

@@ -22,9 +22,7 @@ void PictureBox::placePicture(const QImage& picture) {
         surface_ = picture;
         resize(picture.size());
     } else {
-        if (surface_.size() != size() || surface_.isNull()) {
-            surface_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        }
+        ensureSurface();
         surface_.fill(back_);
         ::bitBlt(surface_, 0, 0, picture.width(), picture.height(), picture, 0, 0, Rop::Copy);
     }
@@ -32,7 +30,7 @@ void PictureBox::placePicture(const QImage& picture) {
 }
 
 void PictureBox::Cls() {
-    if (surface_.isNull()) surface_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    ensureSurface();
     surface_.fill(back_);
     update();
 }
@@ -42,29 +40,31 @@ void PictureBox::Refresh() {
 }
 
 void PictureBox::bitBlt(int dx, int dy, int w, int h, const QImage& src, int sx, int sy, Rop op) {
-    ::bitBlt(surface_, dx, dy, w, h, src, sx, sy, op);
+    ::bitBlt(surface(), dx, dy, w, h, src, sx, sy, op);
 }
 
 void PictureBox::stretchBlt(int dx, int dy, int dw, int dh, const QImage& src, int sx, int sy,
                             int sw, int sh, Rop op) {
-    ::stretchBlt(surface_, dx, dy, dw, dh, src, sx, sy, sw, sh, op);
+    ::stretchBlt(surface(), dx, dy, dw, dh, src, sx, sy, sw, sh, op);
 }
 
 void PictureBox::drawBox(int x1, int y1, int x2, int y2, QColor colour) {
-    ::drawBox(surface_, x1, y1, x2, y2, colour);
+    ::drawBox(surface(), x1, y1, x2, y2, colour);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.fillRect(rect(), back_);
+    ensureSurface();
     if (!surface_.isNull()) p.drawImage(0, 0, surface_);
 }
 
-void PictureBox::resizeEvent(QResizeEvent*) {
+void PictureBox::ensureSurface() const {
     if (autoSize_ && !surface_.isNull()) return;
-    // The surface follows the control; what was drawn stays where it was.
-    QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const QSize want = size().expandedTo(QSize(1, 1));
+    if (surface_.size() == want) return;
+    QImage grown(want, QImage::Format_RGB32);
     grown.fill(back_);
     if (!surface_.isNull())
         ::bitBlt(grown, 0, 0, surface_.width(), surface_.height(), surface_, 0, 0, Rop::Copy);

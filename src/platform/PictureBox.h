@@ -16,8 +16,15 @@ class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent = nullptr, bool autoSize = false);
 
-    QImage& surface() { return surface_; }
-    const QImage& surface() const { return surface_; }
+    // The drawing surface; for an ordinary box it always has the control's size.
+    QImage& surface() {
+        ensureSurface();
+        return surface_;
+    }
+    const QImage& surface() const {
+        ensureSurface();
+        return surface_;
+    }
 
     // Loads a BMP or JPEG picture file; a missing file raises a GameError naming it.
     void loadPicture(const QString& path);
@@ -47,7 +54,6 @@ class PictureBox : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override;
-    void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
@@ -56,8 +62,10 @@ class PictureBox : public QWidget {
 
   private:
     void placePicture(const QImage& picture);
+    // Grows or shrinks the surface to the control's size, keeping what was drawn.
+    void ensureSurface() const;
 
-    QImage surface_;
+    mutable QImage surface_;
     QColor back_{0, 0, 0};
     bool autoSize_;
 };
