@@ -72,7 +72,8 @@ void writeFileAtomically(const QString& path, const QByteArray& bytes) {
     // Unbuffered, so that a write cut short (a full disk) is seen here: a buffered save file
     // would report success and put the truncated file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw GameError(name, QStringLiteral("writing"), QStringLiteral("a writable file at ") + path);
+        throw GameError(name, QStringLiteral("writing"),
+                        QStringLiteral("a writable file at ") + path);
     qint64 done = 0;
     while (done < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);

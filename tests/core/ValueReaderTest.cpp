@@ -60,12 +60,14 @@ TEST(ValueReader, IntegersRoundHalvesToEvenAndStayWithinSixteenBits) {
     auto big = reader(QStringLiteral("1,40000"), QStringLiteral("B_DataFile"));
     big.readInt();
     QString report = failureOf([&] { big.readInt(); });
-    EXPECT_TRUE(report.startsWith(QStringLiteral("B_DataFile: line 1, field 2:"))) << report.toStdString();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("B_DataFile: line 1, field 2:")))
+        << report.toStdString();
     EXPECT_TRUE(report.contains(QStringLiteral("40000")));
 
     auto letters = reader(QStringLiteral("12a"), QStringLiteral("Ca_DataFile"));
     report = failureOf([&] { letters.readInt(); });
-    EXPECT_TRUE(report.startsWith(QStringLiteral("Ca_DataFile: line 1, field 1:"))) << report.toStdString();
+    EXPECT_TRUE(report.startsWith(QStringLiteral("Ca_DataFile: line 1, field 1:")))
+        << report.toStdString();
 }
 
 TEST(ValueReader, ValueFieldsKeepNumbersTextsAndEmptiness) {
@@ -104,6 +106,7 @@ TEST(ValueReader, EndOfFileIsOnlyTestedBetweenRecords) {
 TEST(ValueReader, UnclosedQuoteAndMissingFileAreReported) {
     auto r = reader(QStringLiteral("\"never closed"), QStringLiteral("Sene_F"));
     EXPECT_TRUE(failureOf([&] { r.readText(); }).contains(QStringLiteral("closing double quote")));
-    QString report = failureOf([] { ValueReader::open(QStringLiteral("/nonexistent/dir/Kaiwa_F")); });
+    QString report =
+        failureOf([] { ValueReader::open(QStringLiteral("/nonexistent/dir/Kaiwa_F")); });
     EXPECT_TRUE(report.startsWith(QStringLiteral("Kaiwa_F:"))) << report.toStdString();
 }

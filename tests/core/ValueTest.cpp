@@ -19,7 +19,7 @@ TEST(Value, EmptyCountsAsZeroAndAsEmptyText) {
 
 TEST(Value, NumbersAndTextsCompareAsTheDataModelDoes) {
     EXPECT_EQ(Value(QStringLiteral("203")), Value(203));  // a numeric text meets a number
-    EXPECT_LT(Value(99), Value(QStringLiteral("abc")));    // numbers before other texts
+    EXPECT_LT(Value(99), Value(QStringLiteral("abc")));   // numbers before other texts
     EXPECT_LT(Value(QStringLiteral("Map_f01.map")), Value(QStringLiteral("mori001.map")));
     EXPECT_GT(Value(103), Value(5));
     EXPECT_EQ(Value(2.0) * Value(1.25), Value(2.5));

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
 
 #include "core/GameError.h"
 #include "core/LineValueReader.h"
@@ -21,7 +21,7 @@ TEST(ValueWriter, SaveLinesRoundTripJapaneseTextInShiftJis) {
         Value(QStringLiteral("line one\r\nline two")),
         Value(QStringLiteral("\"C:\\game\\use\\bgm01.wav\"")),
         Value(QStringLiteral("say \"hi\"")),
-        Value(QStringLiteral("007")),          // a text that looks like a number stays a text
+        Value(QStringLiteral("007")),             // a text that looks like a number stays a text
         Value(QStringLiteral("ゆうしゃ      ")),  // trailing spaces survive
     };
     ValueWriter w;

@@ -10,7 +10,9 @@ QImage filled(int w, int h, QRgb c) {
     img.fill(c);
     return img;
 }
-QRgb at(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xffffff; }
+QRgb at(const QImage& img, int x, int y) {
+    return img.pixel(x, y) & 0xffffff;
+}
 }  // namespace
 
 TEST(Blit, MaskThenSpriteIsTransparentWhereTheMaskIsWhite) {
@@ -29,7 +31,7 @@ TEST(Blit, MaskThenSpriteIsTransparentWhereTheMaskIsWhite) {
     EXPECT_EQ(at(view, 3, 5), 0xc81e28u);
     EXPECT_EQ(at(view, 4, 2), 0x0a783cu);  // background where the mask is white
     EXPECT_EQ(at(view, 5, 5), 0x0a783cu);
-    EXPECT_EQ(at(view, 1, 1), 0x0a783cu);  // outside the block untouched
+    EXPECT_EQ(at(view, 1, 1), 0x0a783cu);      // outside the block untouched
     EXPECT_EQ(view.pixel(4, 2) >> 24, 0xffu);  // pixels stay opaque
 }
 

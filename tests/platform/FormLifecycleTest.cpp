@@ -9,12 +9,12 @@
 namespace {
 // A screen that records its lifecycle and keeps a variable of its own.
 class Probe : public Form {
-public:
+  public:
     Probe(FormManager& fm, QString name, QStringList& log) : Form(fm, name), log_(log) {}
     int visits = 0;
     std::function<void()> onActivate;
 
-protected:
+  protected:
     void Form_Load() override {
         ++visits;
         log_ << name() + QStringLiteral(".Load");
@@ -25,7 +25,7 @@ protected:
     }
     void Form_Unload() override { log_ << name() + QStringLiteral(".Unload"); }
 
-private:
+  private:
     QStringList& log_;
 };
 }  // namespace
@@ -82,10 +82,10 @@ TEST(FormLifecycle, ModalScreensRunNestedInARealEventLoop) {
     };
     shop.Show(true);
     log << QStringLiteral("town after shop");
-    EXPECT_EQ(log, (QStringList{"town.Load", "town.Activate", "shop.Load", "shop.Activate",
-                                "save.Load", "save.Activate", "save.Unload", "shop.Activate",
-                                "shop after save", "shop.Unload", "town.Activate",
-                                "town after shop"}));
+    EXPECT_EQ(log,
+              (QStringList{"town.Load", "town.Activate", "shop.Load", "shop.Activate", "save.Load",
+                           "save.Activate", "save.Unload", "shop.Activate", "shop after save",
+                           "shop.Unload", "town.Activate", "town after shop"}));
 }
 
 TEST(FormLifecycle, ModelessShowReturnsAtOnceAndClosingHandsActivationBack) {
