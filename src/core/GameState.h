@@ -12,6 +12,7 @@
 //
 // Values that may be "empty" (party positions, inventory columns, grid cells, log entries, table
 // value fields, stack entries) are Value; the others are typed.
+// About 4 MB: keep it on the heap (std::make_unique), never on the stack.
 struct GameState {
     // --- Start-up settings ----------------------------------------------------------------
     double TwipsPerPixelX = 15;
