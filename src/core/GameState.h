@@ -3,17 +3,18 @@
 #include <QString>
 
 #include "core/Bounded.h"
-#include "core/Records.h"
+#include "core/MasterTables.h"
 #include "core/Value.h"
 
-// The shared state of the game: everything the screens tell each other, the master tables and
-// the six map grids. Screens and rules read and write it directly; the save files hold most of
-// it. Arrays keep the bounds of the data model; an index outside them raises a GameError.
+// The shared state of the game: everything the screens tell each other, the master tables (the
+// MasterTables base, read from the data files) and the six map grids. Screens and rules read and
+// write it directly; the save files hold most of it. Arrays keep the bounds of the data model; an
+// index outside them raises a GameError.
 //
 // Values that may be "empty" (party positions, inventory columns, grid cells, log entries, table
 // value fields, stack entries) are Value; the others are typed.
 // About 4 MB: keep it on the heap (std::make_unique), never on the stack.
-struct GameState {
+struct GameState : MasterTables {
     // --- Start-up settings ----------------------------------------------------------------
     double TwipsPerPixelX = 15;
     double TwipsPerPixelY = 15;
@@ -24,27 +25,9 @@ struct GameState {
     int TownMode = 0;
     QString CaFileName, EnFileName, BFileName, IFileName, MFileName;
 
-    // --- Master tables -----------------------------------------------------------------------
-    Array1<CharacterRecord, 0, 100> CharacterTable;
-    Array1<EnemyRecord, 0, 100> EnemyTable;
-    Array1<EquipRecord, 0, 100> EquipTable;
-    Array1<ItemRecord, 0, 100> ItemTable;
-    Array1<MagicRecord, 0, 100> MagicTable;
-
-    // --- Text tables ---------------------------------------------------------------------------
-    Array1<Value, 0, 100> PlaceName, PlaceMap, MatiList;
-    Array1<Value, 0, 100> BuildingHead, BuildingPicture;
-    Array2<Value, 0, 100, 0, 20> BuildingA, BuildingB;  // (facility, pair 1..20)
-    Array2<Value, 0, 300, 0, 5> TalkHead;               // (speaker, 0..5)
-    Array2<Value, 0, 300, 0, 10> TalkLine;              // (speaker, line 1..10)
-    Array1<Value, 0, 40> ScenePicture, SceneHead2;
-    Array2<Value, 0, 40, 0, 30> SceneLine;          // (scene, line)
-    Array3<Value, 0, 40, 0, 30, 0, 10> SceneParam;  // (scene, line, 0..10)
-    Array1<Value, 0, 100> PlaceKind, PlaceBgm, PlaceBattleBack, PlaceEncounter, PlaceExtra;
-    Array2<Value, 0, 100, 0, 10> PlaceEnemySet;     // (place, 0..9 used)
-    Array2<Value, 0, 100, 0, 7> PlaceEntry;         // (place, 0 = MapX, 4 = MapY)
+    // --- Other tables ------------------------------------------------------------------------
     Array2<Value, 0, 20, 0, 10> TopEncounterTable;  // never filled
-    Array2<Value, 0, 30, 0, 21> OpeningText;        // (page, line)
+    Array2<Value, 0, 30, 0, 21> OpeningText;        // (page, line), from the opening text file
 
     // --- Party and money ---------------------------------------------------------------------
     int PartyCount = 0;
