@@ -1,8 +1,11 @@
-// The game's entry point: reads the command line, builds the platform and runs the start-up.
+// The game's entry point: reads the command line, checks a data folder or builds the platform and
+// runs the start-up.
+#include <QCoreApplication>
 #include <QFont>
 #include <cstdio>
 
 #include "core/CommandLine.h"
+#include "core/DataCheck.h"
 #include "core/Game.h"
 #include "core/GameError.h"
 #include "core/Startup.h"
@@ -17,6 +20,15 @@ QStringList argumentsOf(int argc, char** argv) {
     return args;
 }
 
+// --check-data [DIR]: needs no window, so it runs before any is made (and without a display).
+// Without DIR it checks the folder the game would play: --data DIR, or "use" beside the program.
+int checkData(int argc, char** argv, const CommandLine& cl) {
+    QCoreApplication core(argc, argv);
+    const QString dir = !cl.checkData->isEmpty()
+                            ? *cl.checkData
+                            : dataPathFor(QCoreApplication::applicationDirPath(), cl.dataDir);
+    return runDataCheck(dir, stdout);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +41,7 @@ int main(int argc, char** argv) {
         std::printf("%s", qPrintable(CommandLine::usage()));
         return 0;
     }
+    if (cl.checkData) return checkData(argc, argv, cl);
 
     GameApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hoshikage"));
