@@ -1,0 +1,58 @@
+#include "worldmap/ShopLook.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPalette>
+
+#include "platform/Label.h"
+
+namespace shoplook {
+
+void paintWindow(QWidget& window) {
+    QPalette pal = window.palette();
+    pal.setColor(QPalette::Window, kWindow);
+    pal.setColor(QPalette::WindowText, kText);
+    window.setPalette(pal);
+    window.setAutoFillBackground(true);
+}
+
+void styleTitle(Label& title) {
+    title.setTransparent(true);
+    title.setForeColor(QColor(255, 255, 255));
+    QFont f = title.font();
+    f.setPixelSize(28);
+    f.setBold(true);
+    title.setFont(f);
+}
+
+void styleMessage(Label& message) {
+    message.setForeColor(kText);
+    message.setBackColor(kMessageBack);
+    QFont f = message.font();
+    f.setPixelSize(16);
+    message.setFont(f);
+}
+
+void styleInfo(Label& info) {
+    info.setTransparent(true);
+    info.setForeColor(kText);
+    info.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont f = info.font();
+    f.setPixelSize(15);
+    info.setFont(f);
+}
+
+void styleFrame(QGroupBox& frame) {
+    QPalette pal = frame.palette();
+    pal.setColor(QPalette::WindowText, kText);
+    frame.setPalette(pal);
+}
+
+void styleList(QListWidget& list) {
+    QFont f = list.font();
+    f.setPixelSize(15);
+    list.setFont(f);
+}
+
+}  // namespace shoplook
