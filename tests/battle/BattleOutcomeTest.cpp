@@ -85,14 +85,3 @@ TEST_F(Rewards, AClassWithoutAGrowthRowIsBrokenData) {
     EXPECT_EQ(e.file(), QStringLiteral("Ca_TF"));
     EXPECT_EQ(st().CharLevel[0], 1);
 }
-
-TEST_F(Rewards, WriteBackKeepsPetrifiedAndDown) {
-    partyOf(6);
-    const int ailments[7] = {0, 1, 2, 3, 4, 5, 6};
-    for (int pos = 1; pos <= 6; ++pos) st().CharAilment[pos] = ailments[pos];
-    st().CharAilment[7] = 2;  // outside the party: left alone
-    writeBackAfterBattle(st(), 4);
-    const int after[8] = {0, 0, 0, 0, 0, 5, 6, 2};
-    for (int pos = 1; pos <= 7; ++pos) EXPECT_EQ(st().CharAilment[pos], after[pos]) << pos;
-    EXPECT_EQ(st().CurChar, 3);
-}
