@@ -33,8 +33,11 @@ void sentou::Chk01() {
     // A battle that has ended (or a restart that closed every screen) has nobody left to test.
     if (!isLoaded()) return;
     GameState& s = st();
+    // Only the front positions that hold someone count: an empty one is nobody, not the character
+    // the empty value would name (who may stand in reserve, alive, while the front has fallen).
     int total = 0;
     for (int k = 1; k <= MemberLimit; ++k) {
+        if (s.PartyMember[k].isBlank()) continue;
         const int hp = s.CharHP[member(k)];
         if (hp > 0) total += hp;
     }

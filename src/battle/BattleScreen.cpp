@@ -2,6 +2,7 @@
 // does: enemies, hit animation, target marker and party portraits.
 #include "battle/BattleScreen.h"
 
+#include <QCloseEvent>
 #include <QImageReader>
 #include <cmath>
 
@@ -178,6 +179,10 @@ void sentou::Form_Load() {
         enp_set();
     s.MessageLines[3] = QString();
     Ca_Set();
+}
+
+void sentou::closeEvent(QCloseEvent* e) {
+    e->ignore();
 }
 
 void sentou::Form_Activate() {

@@ -98,6 +98,9 @@ class sentou : public Form {
     static constexpr int kVictoryPauseMs = 1200;
 
   protected:
+    // A battle ends by victory, flight or defeat only: the window's close button does nothing
+    // (closing it would be a way out of every battle, a boss's included).
+    void closeEvent(QCloseEvent* e) override;
     void applyDesign() override;
     void Form_Load() override;
     void Form_Activate() override;

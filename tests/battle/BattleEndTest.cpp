@@ -166,3 +166,27 @@ TEST_F(BattleDefeat, ClosingTheGameOverWindowEndsTheGame) {
     EXPECT_THROW(s.Command1_Click(0), ProgramEnded);
     EXPECT_TRUE(game->forms().loadedForms().empty());
 }
+
+TEST_F(BattleDefeat, AFallenFrontLosesWhoeverWaitsInReserve) {
+    // Characters 1 and 2 in front, character 0 alive in reserve, positions 3 and 4 empty.
+    partyOf(0);
+    st().PartyMember[1] = Value(1);
+    st().PartyMember[2] = Value(2);
+    st().PartyMember[5] = Value(0);
+    st().PartyCount = 5;
+    st().CharHP[1] = 0;
+    st().CharHP[2] = 1;
+    sentou& s = openRandom(1, {2});
+    s.ActorPos = 2;
+    script({0.99, 0.5, 0.0});
+    onShow<G_End>([](G_End& g) { g.Command1_Click(0); });
+    EXPECT_THROW(s.Command1_Click(4), ProgramEnded);
+    EXPECT_EQ(st().CharHP[2], 0);
+}
+
+TEST_F(BattleEnd, TheCloseButtonIsNoWayOut) {
+    sentou& s = openBoss(1);
+    s.close();
+    EXPECT_TRUE(s.isLoaded());
+    EXPECT_EQ(st().InBattle, 1);
+}
