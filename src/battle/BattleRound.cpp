@@ -82,8 +82,11 @@ void sentou::Sent_Set1() {
     GameState& s = st();
     TargetOf[ActorPos] = SelectedTarget;
 
+    // Nobody acts from an empty position (the second of a party of one), whatever character the
+    // empty value would name.
     const int ailment = s.CharAilment[ActorPos];
-    if (ailment == kParalysed || ailment == kPetrified || s.CharHP[member(ActorPos)] <= 0) {
+    if (ailment == kParalysed || ailment == kPetrified || s.CharHP[member(ActorPos)] <= 0 ||
+        s.PartyMember[ActorPos].isBlank()) {
         // The member cannot act: the command is dropped and the turn passes on. A Defend pressed
         // for it does not hold (it would otherwise double again at every such turn).
         s.CharDefence[member(ActorPos)] = SavedDefence;

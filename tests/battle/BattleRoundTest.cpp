@@ -225,3 +225,18 @@ TEST_F(BattleRound, StatusItemAndMagicUseNoTurn) {
     EXPECT_TRUE(allDrawsUsed());
     EXPECT_TRUE(pf.messages.isEmpty());
 }
+
+TEST_F(BattleRound, TheEmptySecondPositionOfALoneMemberDoesNothing) {
+    partyOf(1);
+    sentou& s = openRandom(1, {2});
+    clickEnemy(1);
+    script({0.0});
+    s.Command1_Click(0);
+    EXPECT_EQ(s.ActorPos, 2);
+    draws({0.0, 0.5, 0.0});  // no blow from position 2; the ghost strikes position 1
+    s.Command1_Click(0);
+    EXPECT_EQ(s.FoeHP[1], 11);
+    EXPECT_EQ(st().CharHP[0], 39);
+    EXPECT_EQ(s.ActorPos, 1);
+    EXPECT_TRUE(allDrawsUsed());
+}
