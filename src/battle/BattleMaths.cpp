@@ -61,5 +61,5 @@ int fleeRoll(double draw, bool bossBattle) {
 }
 
 int bossAttackFromPower(int power) {
-    return intOf(power / 4.0);
+    return intOf(power / 8.0);
 }

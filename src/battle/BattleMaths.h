@@ -54,5 +54,6 @@ int growthGain(int g, double draw);
 int fleeRoll(double draw, bool bossBattle);
 inline constexpr int kFleeLimit = 6;
 
-// The random part of a boss's blow when its row leaves that column empty: a quarter of its power.
+// The random part of a boss's blow when its row gives none: an eighth of its power, the share the
+// ordinary enemies' attack values keep to their power.
 int bossAttackFromPower(int power);

@@ -251,8 +251,8 @@ void sentou::Bos_Set() {
     FoeMagicDefence[1] = wholeNumber(boss.BossMagicDefence);
     FoeExp[1] = wholeNumber(boss.BossExp);
     // A boss has no enemy record, so the random part of its blow comes from the sixth column of
-    // its row; a row that leaves it empty uses a quarter of the boss's power.
-    if (boss.BossSpare.isBlank())
+    // its row; a row that leaves it empty or 0 gets one from the boss's power.
+    if (boss.BossSpare.isBlank() || boss.BossSpare == Value(0))
         BossAttack = bossAttackFromPower(FoePower[1]);
     else if (boss.BossSpare.isNumber())
         BossAttack = wholeNumber(boss.BossSpare.num());

@@ -105,7 +105,11 @@ BattleTest::BattleTest() {
 
     QStringList bosses;
     for (int b = 1; b <= 10; ++b)
-        bosses << QStringLiteral("魔王%1,200,30,10,5,%2,100").arg(b).arg(b == 3 ? "" : "6");
+        bosses << QStringLiteral("魔王%1,200,30,10,5,%2,100")
+                      .arg(b)
+                      .arg(b == 3   ? ""
+                           : b == 4 ? "0"
+                                    : "6");
     data.writeLines("Bos_F", bosses);
     data.writeLines("Ca_TF",
                     {"1,戦士,25,20,27,25,20,27,25,20", "2,魔法使い,10,10,10,10,10,10,10,10",

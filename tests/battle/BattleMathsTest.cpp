@@ -125,5 +125,6 @@ TEST(Flight, SixInTenAndNeverFromABoss) {
     EXPECT_LE(fleeRoll(0.59, false), kFleeLimit);
     EXPECT_GT(fleeRoll(0.6, false), kFleeLimit);
     EXPECT_GT(fleeRoll(0.0, true), kFleeLimit);
-    EXPECT_EQ(bossAttackFromPower(30), 7);
+    EXPECT_EQ(bossAttackFromPower(30), 3);
+    EXPECT_EQ(bossAttackFromPower(84), 10);
 }

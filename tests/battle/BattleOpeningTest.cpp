@@ -143,8 +143,11 @@ TEST_F(BattleOpening, BossAttackRollComesFromItsRow) {
     sentou& s = openBoss(2);
     EXPECT_EQ(s.BossAttack, 6);
     s.Unload();
-    openBoss(3);  // its sixth column is empty: a quarter of its power
-    EXPECT_EQ(s.BossAttack, 7);
+    openBoss(3);  // its sixth column is empty: an eighth of its power
+    EXPECT_EQ(s.BossAttack, 3);
+    s.Unload();
+    openBoss(4);  // 0 there gives no roll either
+    EXPECT_EQ(s.BossAttack, 3);
 }
 
 TEST_F(BattleOpening, BossTableIsReadAtEveryOpening) {
