@@ -2,23 +2,43 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "platform/Blit.h"
 
 namespace {
 constexpr quint32 kOpaque = 0xff000000u;
-constexpr quint32 kSeeThroughAnd = 0xffffffffu;  // an AND plane pixel that keeps the destination
+constexpr quint32 kKeepAll = 0xffffffffu;  // an AND pixel that keeps the destination
 
 // Sheet columns and rows a tile code can name.
 constexpr int kSheetColumns = 10;
 constexpr int kSheetRows = 100;
 
-bool namesSheetCell(int column, int row) {
-    return column >= 0 && column < kSheetColumns && row >= 0 && row < kSheetRows;
+// The source pixel the game's stretch takes for destination pixel i of d when s source pixels
+// are stretched over d (Blit.h); for s == d it is pixel i itself.
+int sourcePixel(int i, int s, int d) {
+    return static_cast<int>((2LL * i + 1) * s / (2LL * d));
 }
 
-// The row kernels are built twice, for plain x86-64 and for AVX2, and the better one is chosen
-// when the program starts.
+// Pixel (x, y) of a picture, or nothing where (x, y) is off it.
+std::optional<quint32> pixelAt(const QImage* img, int x, int y) {
+    if (!img || img->isNull() || x < 0 || y < 0 || x >= img->width() || y >= img->height())
+        return std::nullopt;
+    return reinterpret_cast<const quint32*>(img->constScanLine(y))[x];
+}
+
+// A stretch of exactly 2 : 3 (32 → 48, 64 → 96, 128 → 192) takes source pixel (2·i + 1) / 3
+// for destination pixel i, so its pictures are kept at source size and widened while drawing:
+// less than half the memory to read per frame.
+bool isTwoToThree(int s, int d) {
+    return 2 * d == 3 * s;
+}
+inline int twoToThree(int i) {
+    return (2 * i + 1) / 3;
+}
+
+// The row kernel is built twice, for plain x86-64 and for AVX2; the better one is chosen when
+// the program starts.
 #if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__)
 #define FIELD_KERNEL __attribute__((target_clones("avx2", "default")))
 #else
@@ -27,93 +47,97 @@ bool namesSheetCell(int column, int row) {
 
 using Pixels8 = quint32 __attribute__((vector_size(32)));
 
-// d = ((d & and) ^ xor) | opaque over n pixels: the two passes of masked drawing in one.
-[[gnu::always_inline]] inline void maskRun(quint32* __restrict d, const quint32* __restrict andPlane,
-                                           const quint32* __restrict xorPlane, int n) {
-    int k = 0;
-    const Pixels8 opaque = {kOpaque, kOpaque, kOpaque, kOpaque, kOpaque, kOpaque, kOpaque, kOpaque};
-    for (; k + 8 <= n; k += 8) {
-        Pixels8 dv, av, xv;
-        std::memcpy(&dv, d + k, sizeof dv);
-        std::memcpy(&av, andPlane + k, sizeof av);
-        std::memcpy(&xv, xorPlane + k, sizeof xv);
-        dv = ((dv & av) ^ xv) | opaque;
-        std::memcpy(d + k, &dv, sizeof dv);
-    }
-    for (; k < n; ++k) d[k] = ((d[k] & andPlane[k]) ^ xorPlane[k]) | kOpaque;
-}
-
-// Where a prepared masked picture lands: rows [rowFrom, rowTo) of the picture, drawn with its
-// top-left corner at (x, y) of the image, clipped to columns [0, width).
-struct MaskTarget {
-    quint32* image;
-    qsizetype stride;  // in pixels
-    int width;
-    int x, y;
-    int rowFrom, rowTo;
+// One picture's rows [rowFrom, rowTo), clipped to columns [colFrom, colTo) of the picture.
+struct RowJob {
+    quint32* image;    // the destination pixel under the picture's pixel (0, 0)
+    qsizetype stride;  // of the destination, in pixels
+    const quint32* xorPixels;
+    const quint32* andPixels;
+    int planeWidth;  // pixels per row of the kept planes
+    bool widen;      // kept at source size: destination pixel i reads kept pixel (2·i + 1) / 3
+    int rowFrom, rowTo, colFrom, colTo;
+    const std::uint32_t* rowRuns;  // runs of row r: runs[rowRuns[r] .. rowRuns[r + 1])
+    const FastFieldCanvas::Run* runs;
 };
 
-FIELD_KERNEL void maskRows(const MaskTarget& t, const quint32* planes, int size,
-                          const MaskSpan* spans) {
-    for (int r = t.rowFrom; r < t.rowTo; ++r) {
-        const int from = std::max(spans[r].from, -t.x);
-        const int to = std::min(spans[r].to, t.width - t.x);
-        if (from >= to) continue;
-        const quint32* andPlane = planes + static_cast<qsizetype>(r) * 2 * size;
-        quint32* d = t.image + (t.y + r) * t.stride + t.x + from;
-        maskRun(d, andPlane + from, andPlane + size + from, to - from);
+// Eight kept pixels from p for destination pixels i .. i + 7 of a widened picture: the
+// destination pixel i + k reads kept pixel (2·(i + k) + 1) / 3, and the pattern repeats every
+// three destination pixels.
+// (Passed by reference: a 32-byte vector in a return value would tie the plain build to AVX.)
+[[gnu::always_inline]] inline void widened(Pixels8& out, const quint32* p, int i) {
+    static const Pixels8 kPatterns[3] = {
+        {0, 1, 1, 2, 3, 3, 4, 5}, {0, 0, 1, 2, 2, 3, 4, 4}, {0, 1, 2, 2, 3, 4, 4, 5}};
+    Pixels8 v;
+    std::memcpy(&v, p + twoToThree(i), sizeof v);
+    out = __builtin_shuffle(v, kPatterns[i % 3]);
+}
+
+// Eight destination pixels at i: copied, or both passes of masked drawing in one,
+// d = ((d & and) ^ xor) | opaque.
+template <bool Widen>
+[[gnu::always_inline]] inline void runChunk(Pixels8& out, const quint32* d, const quint32* x,
+                                            const quint32* a, bool blend, int i) {
+    if constexpr (Widen) {
+        widened(out, x, i);
+    } else {
+        std::memcpy(&out, x + i, sizeof out);
     }
-}
-
-quint32* pixelsOf(QImage& img) {
-    return reinterpret_cast<quint32*>(img.bits());
-}
-qsizetype strideOf(const QImage& img) {
-    return img.bytesPerLine() / static_cast<qsizetype>(sizeof(quint32));
-}
-
-// Stretches the whole of (sx, sy, sourceSize²) of a sheet onto a size × size picture with the
-// platform's own stretch, so the pixels are exactly the game's.
-QImage stretchedCell(const QImage& sheet, int sx, int sy, int sw, int sh, int w, int h) {
-    QImage cell(w, h, QImage::Format_RGB32);
-    ::stretchBlt(cell, 0, 0, w, h, sheet, sx, sy, sw, sh, Rop::Copy);
-    return cell;
-}
-
-bool holds(const QImage& sheet, int x, int y, int w, int h) {
-    return !sheet.isNull() && x >= 0 && y >= 0 && x + w <= sheet.width() && y + h <= sheet.height();
-}
-
-// Splits a masked picture into its AND and XOR planes, row by row, and finds the span of each
-// row that changes the destination. Returns the bounding box of the changing pixels (empty when
-// the picture is wholly see-through).
-QRect splitPlanes(const QImage& mask, const QImage& picture, std::vector<quint32>& pixels,
-                  std::vector<MaskSpan>& spans) {
-    const int w = picture.width(), h = picture.height();
-    QRect box;
-    for (int r = 0; r < h; ++r) {
-        const auto* m = reinterpret_cast<const quint32*>(mask.constScanLine(r));
-        const auto* p = reinterpret_cast<const quint32*>(picture.constScanLine(r));
-        int from = w, to = 0;
-        for (int k = 0; k < w; ++k) {
-            const quint32 a = m[k] | kOpaque, x = p[k] & ~kOpaque;
-            pixels.push_back(a);
-            if (a != kSeeThroughAnd || x != 0) {
-                from = std::min(from, k);
-                to = k + 1;
-            }
+    if (blend) {
+        const Pixels8 opaque = {kOpaque, kOpaque, kOpaque, kOpaque,
+                                kOpaque, kOpaque, kOpaque, kOpaque};
+        Pixels8 dv, av;
+        std::memcpy(&dv, d + i, sizeof dv);
+        if constexpr (Widen) {
+            widened(av, a, i);
+        } else {
+            std::memcpy(&av, a + i, sizeof av);
         }
-        for (int k = 0; k < w; ++k) pixels.push_back(p[k] & ~kOpaque);
-        if (from >= to) from = to = 0;
-        spans.push_back(MaskSpan{from, to});
-        if (from < to) box |= QRect(from, r, to - from, 1);
+        out = ((dv & av) ^ out) | opaque;
     }
-    return box;
 }
 
-std::uint32_t tileKey(TileLayer layer, int column, int row) {
-    return 1 + static_cast<std::uint32_t>(layer) * 1000 + static_cast<std::uint32_t>(column) * 100 +
-           static_cast<std::uint32_t>(row);
+// Pixels [from, to) of one row. A run of eight or more is done in chunks of eight; its last
+// chunk ends exactly at `to` and may overlap the one before, so it is worked out from the
+// untouched pixels first and stored last (each pixel gets the same value either way).
+template <bool Widen>
+[[gnu::always_inline]] inline void applyRun(quint32* d, const quint32* x, const quint32* a,
+                                            bool blend, int from, int to) {
+    if (to - from >= 8) {
+        Pixels8 last, out;
+        runChunk<Widen>(last, d, x, a, blend, to - 8);
+        for (int i = from; i < to - 8; i += 8) {
+            runChunk<Widen>(out, d, x, a, blend, i);
+            std::memcpy(d + i, &out, sizeof out);
+        }
+        std::memcpy(d + to - 8, &last, sizeof last);
+        return;
+    }
+    for (int i = from; i < to; ++i) {
+        const int c = Widen ? twoToThree(i) : i;
+        d[i] = blend ? ((d[i] & a[c]) ^ x[c]) | kOpaque : x[c];
+    }
+}
+
+FIELD_KERNEL void applyRows(const RowJob& job) {
+    for (int r = job.rowFrom; r < job.rowTo; ++r) {
+        const qsizetype kept = job.widen ? twoToThree(r) : r;
+        const quint32* x = job.xorPixels + kept * job.planeWidth;
+        const quint32* a = job.andPixels + kept * job.planeWidth;
+        quint32* d = job.image + qsizetype(r) * job.stride;
+        for (std::uint32_t k = job.rowRuns[r]; k < job.rowRuns[r + 1]; ++k) {
+            const FastFieldCanvas::Run run = job.runs[k];
+            const int from = std::max<int>(run.from, job.colFrom);
+            const int to = std::min<int>(run.to, job.colTo);
+            if (job.widen)
+                applyRun<true>(d, x, a, run.blend, from, to);
+            else
+                applyRun<false>(d, x, a, run.blend, from, to);
+        }
+    }
+}
+
+QRect viewRect() {
+    return QRect(0, 0, kViewWidth, kViewHeight);
 }
 }  // namespace
 
@@ -128,8 +152,8 @@ FastFieldCanvas::FastFieldCanvas(const FieldPictures& pictures, QColor backgroun
         L.sourceSize = tall ? kTallSheetCell : kSheetCell;
         L.size = tall ? kTallSize : kCellSize;
         L.picture = toSurfaceFormat(pictures.tiles[static_cast<std::size_t>(sheets[l][0])]);
-        L.masked = sheets[l][1] >= 0;
-        if (L.masked) L.mask = toSurfaceFormat(pictures.tiles[static_cast<std::size_t>(sheets[l][1])]);
+        if (sheets[l][1] >= 0)
+            L.mask = toSurfaceFormat(pictures.tiles[static_cast<std::size_t>(sheets[l][1])]);
         L.cells.resize(kSheetColumns * kSheetRows);
     }
     for (std::size_t k = 0; k < 2; ++k) {
@@ -138,200 +162,218 @@ FastFieldCanvas::FastFieldCanvas(const FieldPictures& pictures, QColor backgroun
     }
 }
 
-const FastFieldCanvas::Prepared& FastFieldCanvas::prepare(Layer& L, int column, int row) {
-    Prepared& p = L.cells[static_cast<std::size_t>(column * kSheetRows + row)];
-    if (p.state != Prepared::State::Unprepared) return p;
-    const int s = L.sourceSize, n = L.size, sx = column * s, sy = row * s;
-    if (!holds(L.picture, sx, sy, s, s) || (L.masked && !holds(L.mask, sx, sy, s, s))) {
-        p.state = Prepared::State::OffSheet;
-        return p;
-    }
-    const QImage picture = stretchedCell(L.picture, sx, sy, s, s, n, n);
-    p.offset = L.pixels.size();
-    if (!L.masked) {
-        for (int r = 0; r < n; ++r) {
-            const auto* line = reinterpret_cast<const quint32*>(picture.constScanLine(r));
-            L.pixels.insert(L.pixels.end(), line, line + n);
+void FastFieldCanvas::build(Prepared& p, const Source& s, int w, int h) {
+    enum Kind : std::uint8_t { Keep, Copy, Blend };
+    p.ready = true;
+    p.w = w;
+    p.h = h;
+    p.widen = isTwoToThree(s.sw, w) && isTwoToThree(s.sh, h);
+    p.planeWidth = p.widen ? s.sw : w;
+    const int keptRows = p.widen ? s.sh : h;
+
+    // The kept planes: at source size when widened while drawing, else at destination size.
+    // What the two passes do to a pixel: AND with a, then XOR with x; a pixel that falls off its
+    // picture leaves the destination as it is in that pass.
+    const std::size_t count = std::size_t(p.planeWidth) * std::size_t(keptRows);
+    std::vector<quint32> xorPlane(count), andPlane(count);
+    std::vector<Kind> kinds(count);
+    bool blends = false;
+    for (int v = 0; v < keptRows; ++v) {
+        for (int u = 0; u < p.planeWidth; ++u) {
+            const int sx = s.sx + (p.widen ? u : sourcePixel(u, s.sw, w));
+            const int sy = s.sy + (p.widen ? v : sourcePixel(v, s.sh, h));
+            quint32 a = kKeepAll, x = 0;
+            const auto pic = pixelAt(s.picture, sx, sy);
+            if (!s.mask) {
+                if (pic) a = kOpaque, x = *pic;
+            } else {
+                if (auto m = pixelAt(s.mask, sx, sy)) a = *m | kOpaque;
+                if (pic) x = *pic & ~kOpaque;
+            }
+            const std::size_t at = std::size_t(v) * std::size_t(p.planeWidth) + std::size_t(u);
+            const Kind kind = a == kOpaque ? Copy : (a == kKeepAll && x == 0 ? Keep : Blend);
+            kinds[at] = kind;
+            xorPlane[at] = kind == Copy ? (x | kOpaque) : x;
+            andPlane[at] = a;
+            blends = blends || kind == Blend;
         }
-        p.boxRight = p.boxBottom = n;
-        p.state = Prepared::State::Ready;
-        return p;
     }
-    p.spans = L.spans.size();
-    const QRect box =
-        splitPlanes(stretchedCell(L.mask, sx, sy, s, s, n, n), picture, L.pixels, L.spans);
-    if (box.isEmpty()) {
-        // Nothing to draw: give the memory back and remember that.
-        L.pixels.resize(p.offset);
-        L.spans.resize(p.spans);
-        p.state = Prepared::State::Blank;
-        return p;
+    p.pixels = pixelPool_.size();
+    pixelPool_.insert(pixelPool_.end(), xorPlane.begin(), xorPlane.end());
+    if (blends) {
+        p.andPixels = pixelPool_.size();
+        pixelPool_.insert(pixelPool_.end(), andPlane.begin(), andPlane.end());
     }
-    p.boxLeft = box.left();
-    p.boxTop = box.top();
-    p.boxRight = box.right() + 1;
-    p.boxBottom = box.bottom() + 1;
-    p.state = Prepared::State::Ready;
+    // Widening reads eight kept pixels at a time, up to seven beyond the last one used.
+    pixelPool_.insert(pixelPool_.end(), 8, 0);
+
+    // The runs of every destination row.
+    bool allCopied = w > 0 && h > 0;
+    p.rows = rowPool_.size();
+    for (int j = 0; j < h; ++j) {
+        rowPool_.push_back(static_cast<std::uint32_t>(runPool_.size()));
+        const std::size_t rowStart =
+            std::size_t(p.widen ? twoToThree(j) : j) * std::size_t(p.planeWidth);
+        auto kindAt = [&](int i) {
+            return kinds[rowStart + std::size_t(p.widen ? twoToThree(i) : i)];
+        };
+        for (int i = 0; i < w;) {
+            const Kind kind = kindAt(i);
+            int end = i + 1;
+            while (end < w && kindAt(end) == kind) ++end;
+            allCopied = allCopied && kind == Copy;
+            if (kind != Keep) {
+                runPool_.push_back(Run{std::int16_t(i), std::int16_t(end), kind == Blend});
+                p.box |= QRect(i, j, end - i, 1);
+            }
+            i = end;
+        }
+    }
+    rowPool_.push_back(static_cast<std::uint32_t>(runPool_.size()));
+    p.covers = allCopied;
+}
+
+const FastFieldCanvas::Prepared& FastFieldCanvas::tile(TileLayer layer, int column, int row) {
+    Layer& L = layers_[static_cast<std::size_t>(layer)];
+    const int s = L.sourceSize;
+    const Source source{&L.picture, L.mask.isNull() ? nullptr : &L.mask, column * s, row * s, s, s};
+    if (column < 0 || column >= kSheetColumns || row < 0 || row >= kSheetRows)
+        return other(source, L.size, L.size);  // no tile code names this cell
+    Prepared& p = L.cells[static_cast<std::size_t>(column * kSheetRows + row)];
+    if (!p.ready) build(p, source, L.size, L.size);
     return p;
 }
 
-const FastFieldCanvas::PreparedLight& FastFieldCanvas::prepareLight(int w, int h) {
-    for (const PreparedLight& l : lights_)
-        if (l.w == w && l.h == h) return l;
-    PreparedLight& l = lights_.emplace_back();
-    l.w = w;
-    l.h = h;
-    const int s = kLightSheetSize;
-    l.onSheet = w > 0 && h > 0 && holds(light_[0], 0, 0, s, s) && holds(light_[1], 0, 0, s, s);
-    if (l.onSheet)
-        splitPlanes(stretchedCell(light_[0], 0, 0, s, s, w, h),
-                    stretchedCell(light_[1], 0, 0, s, s, w, h), l.pixels, l.spans);
-    return l;
-}
-
-void FastFieldCanvas::settle(int x, int y, int w, int h) {
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + w, kViewWidth), bottom = std::min(y + h, kViewHeight);
-    if (left >= right || top >= bottom) return;
-    for (int by = top / kCellSize; by <= (bottom - 1) / kCellSize; ++by) {
-        for (int bx = left / kCellSize; bx <= (right - 1) / kCellSize; ++bx) {
-            Block& b = blocks_[static_cast<std::size_t>(by * kBlocksX + bx)];
-            if (!b.awaitingClear) continue;
-            b.awaitingClear = false;
-            const int x0 = bx * kCellSize, x1 = std::min(x0 + kCellSize, kViewWidth);
-            const int y1 = std::min((by + 1) * kCellSize, kViewHeight);
-            for (int yy = by * kCellSize; yy < y1; ++yy)
-                std::fill(pixelsOf(back_) + yy * strideOf(back_) + x0,
-                          pixelsOf(back_) + yy * strideOf(back_) + x1, background_);
-        }
+const FastFieldCanvas::Prepared& FastFieldCanvas::other(const Source& s, int w, int h) {
+    for (OtherPicture& o : others_) {
+        if (o.source.picture == s.picture && o.source.mask == s.mask && o.source.sx == s.sx &&
+            o.source.sy == s.sy && o.source.sw == s.sw && o.source.sh == s.sh && o.w == w &&
+            o.h == h)
+            return o.prepared;
     }
+    OtherPicture& o = others_.emplace_back(OtherPicture{s, w, h, {}});
+    build(o.prepared, s, w, h);
+    return o.prepared;
 }
 
-void FastFieldCanvas::touch(int x, int y, int w, int h) {
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + w, kViewWidth), bottom = std::min(y + h, kViewHeight);
-    if (left >= right || top >= bottom) return;
-    for (int by = top / kCellSize; by <= (bottom - 1) / kCellSize; ++by)
-        for (int bx = left / kCellSize; bx <= (right - 1) / kCellSize; ++bx)
-            blocks_[static_cast<std::size_t>(by * kBlocksX + bx)].tile = 0;
-}
-
-void FastFieldCanvas::flushDeferredCopy() {
-    if (!deferred_.cell) return;
-    writeCopy(*deferred_.layer, *deferred_.cell, deferred_.x, deferred_.y);
-    deferred_ = {};
-}
-
-void FastFieldCanvas::writeCopy(const Layer& L, const Prepared& cell, int x, int y) {
-    const int n = L.size;
-    const int c0 = std::max(0, -x), c1 = std::min(n, kViewWidth - x);
-    const int r0 = std::max(0, -y), r1 = std::min(n, kViewHeight - y);
-    if (c0 >= c1) return;
-    const quint32* src = L.pixels.data() + cell.offset;
-    quint32* dst = pixelsOf(back_);
-    const qsizetype stride = strideOf(back_);
-    for (int r = r0; r < r1; ++r)
-        std::memcpy(dst + (y + r) * stride + x + c0, src + r * n + c0,
-                    static_cast<std::size_t>(c1 - c0) * sizeof(quint32));
-}
-
-void FastFieldCanvas::writeMasked(const Layer& L, const Prepared& cell, int x, int y) {
-    const MaskTarget t{pixelsOf(back_),
-                       strideOf(back_),
-                       kViewWidth,
-                       x,
-                       y,
-                       std::max(cell.boxTop, -y),
-                       std::min(cell.boxBottom, kViewHeight - y)};
-    maskRows(t, L.pixels.data() + cell.offset, L.size, L.spans.data() + cell.spans);
-}
-
-const QImage& FastFieldCanvas::backBuffer() {
-    flushDeferredCopy();
-    settle(0, 0, kViewWidth, kViewHeight);
-    return back_;
+void FastFieldCanvas::record(const Prepared& picture, int x, int y) {
+    const QRect changed = picture.box.translated(x, y) & viewRect();
+    if (changed.isEmpty()) return;
+    const auto index = static_cast<std::uint32_t>(ops_.size());
+    ops_.push_back(Op{&picture, x, y});
+    for (int sy = changed.top() / kCellSize; sy <= changed.bottom() / kCellSize; ++sy)
+        for (int sx = changed.left() / kCellSize; sx <= changed.right() / kCellSize; ++sx)
+            squares_[static_cast<std::size_t>(sy * kSquaresX + sx)].push_back(index);
 }
 
 void FastFieldCanvas::clear() {
-    // Whatever was waiting to be written is covered by the background anyway.
-    deferred_ = {};
-    for (Block& b : blocks_) b = Block{true, 0};
+    // Whatever was waiting is under the background now, and so is the frame shown last.
+    presented_ = QImage();
+    ops_.clear();
+    for (auto& s : squares_) s.clear();
+    cleared_ = true;
 }
 
-void FastFieldCanvas::copyTile(TileLayer l, int column, int row, int x, int y) {
-    Layer& L = layer(l);
-    const Prepared* cell = namesSheetCell(column, row) ? &prepare(L, column, row) : nullptr;
-    const bool onGrid = x % kCellSize == 0 && y % kCellSize == 0;
-    if (!cell || cell->state != Prepared::State::Ready || !onGrid) {
-        flushDeferredCopy();
-        settle(x, y, L.size, L.size);
-        ::stretchBlt(back_, x, y, L.size, L.size, L.picture, column * L.sourceSize,
-                     row * L.sourceSize, L.sourceSize, L.sourceSize, Rop::Copy);
-        touch(x, y, L.size, L.size);
-        return;
-    }
-    const int bx = x / kCellSize, by = y / kCellSize;
-    if (bx < 0 || bx >= kBlocksX || by < 0 || by >= kBlocksY) return;  // wholly off the view
-    Block& b = blocks_[static_cast<std::size_t>(by * kBlocksX + bx)];
-    const std::uint32_t key = tileKey(l, column, row);
-    const bool sameSquare = deferred_.cell && deferred_.x == x && deferred_.y == y;
-    if (!sameSquare) {
-        flushDeferredCopy();
-        if (b.tile == key) return;  // the square already shows exactly this tile
-    }
-    deferred_ = {&L, cell, x, y};
-    b.tile = key;
-    b.awaitingClear = false;
+void FastFieldCanvas::copyTile(TileLayer layer, int column, int row, int x, int y) {
+    record(tile(layer, column, row), x, y);
 }
 
-void FastFieldCanvas::maskTile(TileLayer l, int column, int row, int x, int y) {
-    flushDeferredCopy();
-    Layer& L = layer(l);
-    const Prepared* cell = namesSheetCell(column, row) ? &prepare(L, column, row) : nullptr;
-    if (cell && cell->state == Prepared::State::Blank) return;
-    if (!cell || cell->state != Prepared::State::Ready) {
-        const int s = L.sourceSize;
-        settle(x, y, L.size, L.size);
-        ::stretchBlt(back_, x, y, L.size, L.size, L.mask, column * s, row * s, s, s, Rop::And);
-        ::stretchBlt(back_, x, y, L.size, L.size, L.picture, column * s, row * s, s, s, Rop::Xor);
-        touch(x, y, L.size, L.size);
-        return;
-    }
-    const int bx = x + cell->boxLeft, by = y + cell->boxTop;
-    const int bw = cell->boxRight - cell->boxLeft, bh = cell->boxBottom - cell->boxTop;
-    settle(bx, by, bw, bh);
-    writeMasked(L, *cell, x, y);
-    touch(bx, by, bw, bh);
+void FastFieldCanvas::maskTile(TileLayer layer, int column, int row, int x, int y) {
+    record(tile(layer, column, row), x, y);
 }
 
 void FastFieldCanvas::drawParty(int column, int row, int x, int y) {
-    flushDeferredCopy();
-    settle(x, y, kPartyWidth, kPartyHeight);
-    const int sx = column * kPartyWidth, sy = row * kPartyHeight;
-    ::bitBlt(back_, x, y, kPartyWidth, kPartyHeight, party_[1], sx, sy, Rop::And);
-    ::bitBlt(back_, x, y, kPartyWidth, kPartyHeight, party_[0], sx, sy, Rop::Xor);
-    touch(x, y, kPartyWidth, kPartyHeight);
+    const Source source{&party_[0],         &party_[1],  column * kPartyWidth,
+                        row * kPartyHeight, kPartyWidth, kPartyHeight};
+    record(other(source, kPartyWidth, kPartyHeight), x, y);
 }
 
 void FastFieldCanvas::drawLight(int x, int y, int w, int h) {
-    flushDeferredCopy();
-    settle(x, y, w, h);
-    const PreparedLight& l = prepareLight(w, h);
-    if (l.onSheet) {
-        const MaskTarget t{pixelsOf(back_), strideOf(back_),       kViewWidth, x, y,
-                           std::max(0, -y), std::min(h, kViewHeight - y)};
-        maskRows(t, l.pixels.data(), w, l.spans.data());
-    } else {
-        const int s = kLightSheetSize;
-        ::stretchBlt(back_, x, y, w, h, light_[0], 0, 0, s, s, Rop::And);
-        ::stretchBlt(back_, x, y, w, h, light_[1], 0, 0, s, s, Rop::Xor);
+    if (w <= 0 || h <= 0) return;
+    const Source source{&light_[1], &light_[0], 0, 0, kLightSheetSize, kLightSheetSize};
+    record(other(source, w, h), x, y);
+}
+
+void FastFieldCanvas::drawInto(QImage& target, const Op& op, const QRect& clip) {
+    const Prepared& p = *op.picture;
+    RowJob job;
+    job.stride = target.bytesPerLine() / qsizetype(sizeof(quint32));
+    job.rowFrom = std::max(p.box.top(), clip.top() - op.y);
+    job.rowTo = std::min(p.box.bottom() + 1, clip.bottom() + 1 - op.y);
+    job.colFrom = clip.left() - op.x;
+    job.colTo = clip.right() + 1 - op.x;
+    if (job.rowFrom >= job.rowTo) return;
+    // Only pixels inside the clip are ever touched through this pointer.
+    job.image = reinterpret_cast<quint32*>(target.bits()) + qsizetype(op.y) * job.stride + op.x;
+    job.xorPixels = pixelPool_.data() + p.pixels;
+    job.andPixels = pixelPool_.data() + p.andPixels;
+    job.planeWidth = p.planeWidth;
+    job.widen = p.widen;
+    job.rowRuns = rowPool_.data() + p.rows;
+    job.runs = runPool_.data();
+    applyRows(job);
+}
+
+void FastFieldCanvas::settle(QImage& target) {
+    const qsizetype stride = target.bytesPerLine() / qsizetype(sizeof(quint32));
+    quint32* image = reinterpret_cast<quint32*>(target.bits());
+    for (int sy = 0; sy < kSquaresY; ++sy) {
+        for (int sx = 0; sx < kSquaresX; ++sx) {
+            auto& list = squares_[static_cast<std::size_t>(sy * kSquaresX + sx)];
+            const QRect square =
+                QRect(sx * kCellSize, sy * kCellSize, kCellSize, kCellSize) & viewRect();
+            // Start at the last picture that covers the whole square: nothing before it shows.
+            std::size_t start = 0;
+            bool covered = false;
+            for (std::size_t k = list.size(); k-- > 0;) {
+                const Op& op = ops_[list[k]];
+                if (op.picture->covers &&
+                    QRect(op.x, op.y, op.picture->w, op.picture->h).contains(square)) {
+                    start = k;
+                    covered = true;
+                    break;
+                }
+            }
+            if (!covered && cleared_) {
+                for (int y = square.top(); y <= square.bottom(); ++y)
+                    std::fill_n(image + y * stride + square.left(), square.width(), background_);
+            }
+            for (std::size_t k = start; k < list.size(); ++k)
+                drawInto(target, ops_[list[k]], square);
+            list.clear();
+        }
     }
-    touch(x, y, w, h);
+    ops_.clear();
+    cleared_ = false;
+}
+
+QImage& FastFieldCanvas::workingBuffer() {
+    // Work that follows a presented frame without a clear builds on that frame.
+    if (!presented_.isNull()) {
+        back_ = presented_;
+        presented_ = QImage();
+    }
+    return back_;
+}
+
+const QImage& FastFieldCanvas::backBuffer() {
+    if (!presented_.isNull() && ops_.empty() && !cleared_) return presented_;
+    settle(workingBuffer());
+    return back_;
 }
 
 void FastFieldCanvas::present(QImage& visible) {
-    const QImage& back = backBuffer();
-    if (visible.size() != back.size() || visible.format() != back.format())
-        visible = QImage(back.size(), back.format());
-    std::memcpy(visible.bits(), back.constBits(), static_cast<std::size_t>(back.sizeInBytes()));
+    if (visible.size() != back_.size() || visible.format() != back_.format())
+        visible = QImage(back_.size(), back_.format());
+    if (cleared_) {
+        // A whole frame: every square is either covered or background, so it can be worked out
+        // straight onto the visible picture.
+        settle(visible);
+    } else {
+        const QImage& back = backBuffer();
+        std::memcpy(visible.bits(), back.constBits(), static_cast<std::size_t>(back.sizeInBytes()));
+    }
+    // The back buffer now holds the same frame: share the visible picture's pixels until either
+    // is drawn on again.
+    presented_ = visible;
 }

@@ -2,27 +2,26 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include "field/FieldCanvas.h"
 
-// The pixels [from, to) of one row of a masked picture that change what is under it.
-struct MaskSpan {
-    int from = 0, to = 0;
-};
-
-// The game's own field canvas, built for a frame on every movement tick.
+// The game's own field canvas, fast enough for a frame on every movement tick.
 //
-// Every sheet cell is stretched once, on first use, into a block of ready pixels: opaque tiles
-// as they will appear, masked tiles as an AND plane and an XOR plane with, for each row, the
-// span of pixels the cell actually changes (the rest is see-through). Drawing is then plain
-// row loops without branches per pixel. Two kinds of work are skipped because they cannot
-// change the picture: filling a square with the background colour that an opaque tile covers
-// before anything else touches it, and copying a tile onto a square that already holds exactly
-// that tile (the feature layer is drawn twice). Cells that lie partly or wholly off their sheet
-// are drawn by the platform's own stretch, which defines the game's pixels.
+// Every picture it draws (a sheet cell stretched to its screen size, a party sprite cell, the
+// light overlay at one size) is prepared once, on first use, with the game's own stretch: per
+// row, the runs of pixels that the picture copies (opaque) and those it blends with AND and
+// XOR; see-through pixels are left out. A frame's operations are only written down while the
+// view is drawn; when the picture is needed, each 48 × 48 square of the back buffer is worked
+// out on its own, starting from the last picture that covers the whole square (usually the
+// feature or ground tile, drawn twice per frame) and applying only what comes after it. So
+// nothing is drawn that a later tile hides, and each square stays in the processor's cache
+// while all its layers are applied. The pixels are exactly those of drawing every operation in
+// turn.
 class FastFieldCanvas : public FieldCanvas {
   public:
     explicit FastFieldCanvas(const FieldPictures& pictures, QColor background = QColor(0, 0, 0));
@@ -35,65 +34,76 @@ class FastFieldCanvas : public FieldCanvas {
     void drawLight(int x, int y, int w, int h) override;
     void present(QImage& visible) override;
 
-  private:
-    // A picture stretched to its screen size. Opaque: one plane. Masked: per row the AND plane
-    // followed by the XOR plane, and the span [from, to) of pixels the row changes.
+    // A run of pixels [from, to) of one row of a prepared picture: copied, or blended.
+    struct Run {
+        std::int16_t from, to;
+        bool blend;
+    };
+    // A picture ready to draw.
     struct Prepared {
-        enum class State : std::uint8_t { Unprepared, OffSheet, Blank, Ready };
-        State state = State::Unprepared;
-        std::size_t offset = 0;  // first pixel in the layer's pool
-        std::size_t spans = 0;   // first span in the layer's span list
-        int boxLeft = 0, boxTop = 0, boxRight = 0, boxBottom = 0;  // the part that changes
-    };
-    struct Layer {
-        int sourceSize = kSheetCell;
-        int size = kCellSize;
-        bool masked = false;
-        QImage picture, mask;  // mask is null for opaque layers
-        std::vector<Prepared> cells;  // by column × 100 + row
-        std::vector<quint32> pixels;
-        std::vector<MaskSpan> spans;
-    };
-    // The light overlay stretched to one target size.
-    struct PreparedLight {
+        bool ready = false;
         int w = 0, h = 0;
-        bool onSheet = false;
-        std::vector<quint32> pixels;
-        std::vector<MaskSpan> spans;
+        bool covers = false;  // copies every one of its pixels: hides what was under it
+        QRect box;            // the pixels it changes (empty: it changes nothing)
+        // The kept planes: the pixels to copy or XOR, and the AND pixels when the picture blends
+        // at all. A picture stretched by exactly 2 : 3 keeps them at source size and is widened
+        // while drawn; others keep them at destination size.
+        bool widen = false;
+        int planeWidth = 0;
+        std::size_t pixels = 0;
+        std::size_t andPixels = 0;
+        std::size_t rows = 0;  // h + 1 offsets into the runs of each destination row
     };
 
-    // The back buffer in squares of one cell: what each holds, so work that changes nothing can
-    // be skipped.
-    static constexpr int kBlocksX = (kViewWidth + kCellSize - 1) / kCellSize;
-    static constexpr int kBlocksY = (kViewHeight + kCellSize - 1) / kCellSize;
-    struct Block {
-        bool awaitingClear = false;  // logically background; the pixels are not written yet
-        std::uint32_t tile = 0;      // the opaque tile it holds and nothing else, or 0
+  private:
+    struct Source {
+        const QImage* picture;  // copied (no mask) or XOR-ed
+        const QImage* mask;     // AND-ed; null for opaque pictures
+        int sx, sy, sw, sh;
     };
+    struct Op {
+        const Prepared* picture;
+        int x, y;
+    };
+    static constexpr int kSquaresX = (kViewWidth + kCellSize - 1) / kCellSize;
+    static constexpr int kSquaresY = (kViewHeight + kCellSize - 1) / kCellSize;
 
-    Layer& layer(TileLayer l) { return layers_[static_cast<std::size_t>(l)]; }
-    const Prepared& prepare(Layer& layer, int column, int row);
-    const PreparedLight& prepareLight(int w, int h);
+    void build(Prepared& p, const Source& source, int w, int h);
+    const Prepared& tile(TileLayer layer, int column, int row);
+    // Pictures other than tile cells (party cells, the light at each size) by source and size.
+    const Prepared& other(const Source& source, int w, int h);
+    void record(const Prepared& picture, int x, int y);
+    // Works out every square that has operations waiting, onto target.
+    void settle(QImage& target);
+    // Applies one operation to the pixels of clip.
+    void drawInto(QImage& target, const Op& op, const QRect& clip);
+    // The back buffer to draw on, holding the last presented frame when no clear came since.
+    QImage& workingBuffer();
 
-    // Writes the pending background of every square that (x, y, w, h) touches.
-    void settle(int x, int y, int w, int h);
-    // Marks the squares that (x, y, w, h) touches as holding mixed pixels.
-    void touch(int x, int y, int w, int h);
-    void flushDeferredCopy();
-    void writeCopy(const Layer& layer, const Prepared& cell, int x, int y);
-    void writeMasked(const Layer& layer, const Prepared& cell, int x, int y);
-
+    struct Layer {
+        QImage picture, mask;
+        int sourceSize = kSheetCell, size = kCellSize;
+        std::vector<Prepared> cells;  // by column × 100 + row
+    };
     std::array<Layer, 5> layers_;
-    std::array<QImage, 2> party_;
-    std::array<QImage, 2> light_;
-    std::vector<PreparedLight> lights_;
+    std::array<QImage, 2> party_, light_;
+    struct OtherPicture {
+        Source source;
+        int w, h;
+        Prepared prepared;
+    };
+    std::deque<OtherPicture> others_;
+
+    std::vector<quint32> pixelPool_;
+    std::vector<Run> runPool_;
+    std::vector<std::uint32_t> rowPool_;
+
     QRgb background_;
     QImage back_;
-    std::array<Block, kBlocksX * kBlocksY> blocks_{};
-    // An opaque copy not yet written: a copy onto the same square may make it unnecessary.
-    struct DeferredCopy {
-        const Layer* layer = nullptr;
-        const Prepared* cell = nullptr;
-        int x = 0, y = 0;
-    } deferred_;
+    // The last frame presented, sharing the visible picture's pixels: it is the back buffer's
+    // content until the next clear, without a copy.
+    QImage presented_;
+    bool cleared_ = false;  // the back buffer is logically background under the waiting work
+    std::vector<Op> ops_;
+    std::array<std::vector<std::uint32_t>, kSquaresX * kSquaresY> squares_;  // ops per square
 };

@@ -18,7 +18,7 @@ struct FieldPictures {
 
 // The file names of the twelve pictures, in the order above.
 inline const std::array<const char*, 8> kTileSheetFiles = {
-    "ticp01.bmp", "tip100.bmp", "tip200.bmp", "tip200x.bmp",
+    "ticp01.bmp", "tip100.bmp",  "tip200.bmp", "tip200x.bmp",
     "tip300.bmp", "tip300x.bmp", "tip400.bmp", "tip400x.bmp"};
 inline const std::array<const char*, 2> kPartySpriteFiles = {"Ca05.bmp", "Ca05x.bmp"};
 inline const std::array<const char*, 2> kLightFiles = {"01.bmp", "01x.bmp"};
@@ -33,11 +33,11 @@ enum class TileLayer { Ground, Feature, Prop, Block, Tall };
 // Size of the view and of its cells.
 inline constexpr int kViewWidth = 800;
 inline constexpr int kViewHeight = 608;
-inline constexpr int kCellSize = 48;        // a map cell on screen
-inline constexpr int kSheetCell = 32;       // a cell of the ground, feature, prop and block sheets
-inline constexpr int kTallSize = 96;        // a tall object on screen
-inline constexpr int kTallSheetCell = 64;   // a cell of the tall object sheets
-inline constexpr int kPartyWidth = 48;      // the party sprite, drawn unstretched
+inline constexpr int kCellSize = 48;       // a map cell on screen
+inline constexpr int kSheetCell = 32;      // a cell of the ground, feature, prop and block sheets
+inline constexpr int kTallSize = 96;       // a tall object on screen
+inline constexpr int kTallSheetCell = 64;  // a cell of the tall object sheets
+inline constexpr int kPartyWidth = 48;     // the party sprite, drawn unstretched
 inline constexpr int kPartyHeight = 64;
 inline constexpr int kLightSheetSize = 128;  // the part of the light pictures that is used
 

@@ -52,8 +52,8 @@ SheetCell decodeTile(const Value& code) {
     if (!(n >= 0) || std::floor(n) != n || n > 9e15)
         throw GameError(QString(), QStringLiteral("tile code %1").arg(code.text()),
                         QStringLiteral("a whole number of 0 or above"));
-    return {static_cast<int>(std::fmod(std::floor(n / 100), 10)),
-            static_cast<int>(std::fmod(n, 100))};
+    const auto whole = static_cast<long long>(n);
+    return {static_cast<int>(whole / 100 % 10), static_cast<int>(whole % 100)};
 }
 
 int viewRadius(int lighting) {
@@ -65,8 +65,8 @@ int frontRadius(int lighting) {
 }
 
 void padMapEdges(GameState& st) {
-    // The copies interleave exactly like this: the corner beyond both edges takes whatever the
-    // earlier steps (or the frame before) left next to it.
+    // Column and row MapSize themselves are overwritten too; the square beyond both edges ends
+    // up repeating cell (MapSize − 1, MapSize − 1).
     const int v = st.MapSize;
     for (int i = v; i <= v + 10; ++i) {
         for (int j = 0; j <= v + 10; ++j) {

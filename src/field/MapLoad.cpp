@@ -14,10 +14,9 @@ struct LoggedCell {
 LoggedCell loggedCell(const char* log, int n, const Value& mapX, const Value& mapY) {
     const LoggedCell cell{(mapX - Value(1)).toInt(), mapY.toInt()};
     if (!decltype(GameState::GroundGrid)::inRange(cell.column, cell.row))
-        throw GameError(QString(), QStringLiteral("%1 entry %2").arg(QLatin1String(log)).arg(n),
-                        QStringLiteral("a cell within 0..100, found (%1, %2)")
-                            .arg(cell.column)
-                            .arg(cell.row));
+        throw GameError(
+            QString(), QStringLiteral("%1 entry %2").arg(QLatin1String(log)).arg(n),
+            QStringLiteral("a cell within 0..100, found (%1, %2)").arg(cell.column).arg(cell.row));
     return cell;
 }
 
