@@ -5,6 +5,7 @@
 #include <random>
 
 #include "MadeSheets.h"
+#include "FieldPrinters.h"
 #include "field/FastFieldCanvas.h"
 #include "field/FieldView.h"
 #include "field/PainterFieldCanvas.h"

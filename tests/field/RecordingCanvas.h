@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
