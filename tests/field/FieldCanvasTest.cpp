@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <random>
 
-#include "MadeSheets.h"
 #include "FieldPrinters.h"
+#include "MadeSheets.h"
 #include "field/FastFieldCanvas.h"
 #include "field/FieldView.h"
 #include "field/PainterFieldCanvas.h"

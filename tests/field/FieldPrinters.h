@@ -16,7 +16,10 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << " }";
 }
 inline void PrintTo(const Value& v, std::ostream* os) {
-    if (v.isEmpty()) *os << "(empty)";
-    else if (v.isText()) *os << '"' << v.text().toStdString() << '"';
-    else *os << v.text().toStdString();
+    if (v.isEmpty())
+        *os << "(empty)";
+    else if (v.isText())
+        *os << '"' << v.text().toStdString() << '"';
+    else
+        *os << v.text().toStdString();
 }

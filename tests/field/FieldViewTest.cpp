@@ -1,9 +1,9 @@
 // What the field view draws: which cells, where, from which sheet cell, in which order.
 #include <gtest/gtest.h>
 
+#include "FieldPrinters.h"
 #include "MadeSheets.h"
 #include "RecordingCanvas.h"
-#include "FieldPrinters.h"
 #include "core/GameError.h"
 #include "field/FastFieldCanvas.h"
 #include "field/FieldView.h"
@@ -66,7 +66,8 @@ TEST_F(FieldViewRules, DarknessLeavesTheRestOfTheViewTheClearedBackground) {
     int drawnOutside = 0;
     for (int y = 0; y < kViewHeight; ++y)
         for (int x = 0; x < kViewWidth; ++x)
-            if (!lit.contains(x, y) && !party.contains(x, y) && visible.pixel(x, y) != qRgb(9, 9, 9))
+            if (!lit.contains(x, y) && !party.contains(x, y) &&
+                visible.pixel(x, y) != qRgb(9, 9, 9))
                 ++drawnOutside;
     EXPECT_EQ(drawnOutside, 0);
     EXPECT_NE(visible.pixel(340, 244), qRgb(9, 9, 9));
@@ -98,18 +99,16 @@ TEST_F(FieldViewRules, GroundThenObjectsColumnByColumnThenPartyFrontAndLight) {
         "clear",
         // Ground, and the feature straight after its ground, column by column.
         "copy ground 8,9 at 336,240", "copy ground 8,10 at 336,288", "copy ground 8,11 at 336,336",
-        "copy ground 9,9 at 384,240", "copy feature 1,9 at 384,240",
-        "copy ground 9,10 at 384,288", "copy feature 1,10 at 384,288",
-        "copy ground 9,11 at 384,336", "copy feature 1,11 at 384,336",
-        "copy ground 0,9 at 432,240", "copy ground 0,10 at 432,288", "copy ground 0,11 at 432,336",
+        "copy ground 9,9 at 384,240", "copy feature 1,9 at 384,240", "copy ground 9,10 at 384,288",
+        "copy feature 1,10 at 384,288", "copy ground 9,11 at 384,336",
+        "copy feature 1,11 at 384,336", "copy ground 0,9 at 432,240", "copy ground 0,10 at 432,288",
+        "copy ground 0,11 at 432,336",
         // The feature again, then props, blocks and tall objects (overhanging by 24 and 36).
         "mask prop 2,9 at 336,240", "mask prop 2,10 at 336,288", "mask prop 2,11 at 336,336",
-        "mask tall 3,8 at 312,300",
-        "copy feature 1,9 at 384,240", "mask prop 2,9 at 384,240",
-        "copy feature 1,10 at 384,288", "mask prop 2,10 at 384,288",
-        "copy feature 1,11 at 384,336", "mask prop 2,11 at 384,336", "mask tall 3,9 at 360,300",
-        "mask prop 2,9 at 432,240", "mask prop 2,10 at 432,288", "mask prop 2,11 at 432,336",
-        "mask tall 3,0 at 408,300",
+        "mask tall 3,8 at 312,300", "copy feature 1,9 at 384,240", "mask prop 2,9 at 384,240",
+        "copy feature 1,10 at 384,288", "mask prop 2,10 at 384,288", "copy feature 1,11 at 384,336",
+        "mask prop 2,11 at 384,336", "mask tall 3,9 at 360,300", "mask prop 2,9 at 432,240",
+        "mask prop 2,10 at 432,288", "mask prop 2,11 at 432,336", "mask tall 3,0 at 408,300",
         // The party's feet on the bottom of its cell, walking frame 1 facing down.
         "party 1,2 at 384,272",
         // In front: the tall object left of the party (here code 0), then the cell below right.
@@ -124,7 +123,8 @@ TEST_F(FieldViewRules, TheTallObjectLeftOfThePartyIsRedrawnOnlyAwayFromTheTopAnd
         st().MapX = p.x();
         st().MapY = p.y();
         Map_Make(st(), canvas, visible, {});
-        EXPECT_EQ(canvas.ops.contains("mask tall 0,0 at 312,252"), p == QPoint(2, 2)) << p.x() << p.y();
+        EXPECT_EQ(canvas.ops.contains("mask tall 0,0 at 312,252"), p == QPoint(2, 2))
+            << p.x() << p.y();
     }
     // At MapX = 0 nothing at all is drawn in front of the party.
     canvas.ops.clear();
@@ -166,8 +166,8 @@ TEST_F(FieldViewRules, AnEmptyTextFeatureBecomesZeroAndDrawsNothing) {
     Map_Make(st(), canvas, visible, {});
     EXPECT_TRUE(st().FeatureGrid(9, 10).isNumber());
     EXPECT_EQ(st().FeatureGrid(9, 10), Value(0));
-    EXPECT_EQ(canvas.only("copy feature"), (QStringList{"copy feature 2,3 at 432,288",
-                                                        "copy feature 2,3 at 432,288"}));
+    EXPECT_EQ(canvas.only("copy feature"),
+              (QStringList{"copy feature 2,3 at 432,288", "copy feature 2,3 at 432,288"}));
 }
 
 TEST_F(FieldViewRules, TheWorldMapIsLeftToTheTownScreenAndMovingAsksForAnEncounterRoll) {

@@ -98,8 +98,9 @@ TEST(MapFileReading, BrokenFilesNameTheFileAndThePlace) {
     GameError word = errorOf([] {
         parseMapFile(mapFile("1", 2,
                              [](int x, int y) {
-                                 return x == 1 && y == 0 ? QStringList{"1", "tree", "0", "0", "0", "0"}
-                                                         : QStringList{"1", "0", "0", "0", "0", "0"};
+                                 return x == 1 && y == 0
+                                            ? QStringList{"1", "tree", "0", "0", "0", "0"}
+                                            : QStringList{"1", "0", "0", "0", "0", "0"};
                              }),
                      "w.map");
     });
@@ -109,14 +110,15 @@ TEST(MapFileReading, BrokenFilesNameTheFileAndThePlace) {
 }
 
 TEST(StairsFileReading, FloorMapsOrStairDestinationsByType) {
-    const StairsFileData floors = parseStairsFile(
-        "0,2\r\nf0,f1,f2,f3,f4,f5,f6,f7,f8,f9,f10\r\n", "dungeon");
+    const StairsFileData floors =
+        parseStairsFile("0,2\r\nf0,f1,f2,f3,f4,f5,f6,f7,f8,f9,f10\r\n", "dungeon");
     EXPECT_EQ(floors.type, Value(0));
     EXPECT_EQ(floors.startFloor, Value(2));
     EXPECT_EQ(floors.floorMap[10], Value("f10"));
 
     QByteArray pairs = "1,1\r\n";
-    for (int k = 0; k <= 10; ++k) pairs += QByteArray::number(10 + k) + "," + QByteArray::number(20 + k) + "\r\n";
+    for (int k = 0; k <= 10; ++k)
+        pairs += QByteArray::number(10 + k) + "," + QByteArray::number(20 + k) + "\r\n";
     const StairsFileData same = parseStairsFile(pairs, "tower");
     EXPECT_EQ(same.stairX[3], Value(13));
     EXPECT_EQ(same.stairY[10], Value(30));

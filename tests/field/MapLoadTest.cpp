@@ -24,8 +24,8 @@ QString smallMap() {
 }
 
 // Fills CellLog row n; an absent optional value stays empty.
-void logCell(GameState& st, int n, const QString& map, int mapX, int mapY, Value block,
-             Value event, Value feature, Value prop) {
+void logCell(GameState& st, int n, const QString& map, int mapX, int mapY, Value block, Value event,
+             Value feature, Value prop) {
     st.CellLog(n, 0) = map;
     st.CellLog(n, 1) = mapX;
     st.CellLog(n, 2) = mapY;
