@@ -55,11 +55,11 @@ class FieldCanvas {
     // Fills the back buffer with its background colour.
     virtual void clear() = 0;
     // Stretches the 32 × 32 cell (column, row) of the ground or feature sheet opaquely onto the
-    // 48 × 48 square whose top-left corner is (x, y).
+    // 48 × 48 square whose top-left corner is (x, y). Only for those two layers.
     virtual void copyTile(TileLayer layer, int column, int row, int x, int y) = 0;
     // Draws a cell of the prop, block or tall sheets with its mask (mask with AND, then the
     // picture with XOR), stretched from 32 × 32 onto 48 × 48, or for tall objects from 64 × 64
-    // onto 96 × 96, with its top-left corner at (x, y).
+    // onto 96 × 96, with its top-left corner at (x, y). Only for those three layers.
     virtual void maskTile(TileLayer layer, int column, int row, int x, int y) = 0;
     // Draws the 48 × 64 sprite cell (column, row) of the party sheet with its mask, unstretched,
     // at (x, y).

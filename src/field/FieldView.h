@@ -32,10 +32,11 @@ struct PartyPose {
     int facing = 0;
 };
 
-// Composes the whole view and copies it to visible: the map, the party, the objects in front of
-// it and the darkness. Nothing happens while the world map belongs to the town screen (TownMode
-// 1 at depth 0). Returns true when the field screen should now run its party check and
-// encounter roll: the party is trying to move and the place has random battles.
+// Composes the whole view and copies it to visible in one piece: the map, the party, the
+// objects in front of it and the darkness. The field screen then refreshes the picture box that
+// shows visible. Nothing happens while the world map belongs to the town screen (TownMode 1 at
+// depth 0). Returns true when the field screen should now run its party check and encounter
+// roll: the party is trying to move and the place has random battles.
 bool Map_Make(GameState& st, FieldCanvas& canvas, QImage& visible, PartyPose pose);
 
 // Pads the map edges and draws the ground, feature and object layers of every cell in range.

@@ -1,6 +1,7 @@
 // The game's fast field canvas against the plain QPainter one: the same frames, pixel for pixel.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QPainter>
 #include <random>
 
@@ -8,11 +9,20 @@
 #include "MadeSheets.h"
 #include "field/FastFieldCanvas.h"
 #include "field/FieldView.h"
+#include "field/MapLoad.h"
 #include "field/PainterFieldCanvas.h"
 #include "platform/Blit.h"
 #include "support/GameTest.h"
 
 namespace {
+// Writes a picture to $HOSHIKAGE_SHOTS_DIR/name.png when that variable is set, to look at.
+void saveShot(const QImage& picture, const QString& name) {
+    const QByteArray dir = qgetenv("HOSHIKAGE_SHOTS_DIR");
+    if (dir.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    picture.save(QString::fromLocal8Bit(dir) + u'/' + name + QStringLiteral(".png"));
+}
+
 // The first pixel where two pictures differ, or an empty text when they are the same.
 QString firstDifference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return QStringLiteral("sizes differ");
@@ -124,12 +134,21 @@ class FieldCanvasMatch : public GameTest {
                 Map_Make(st(), plain, plainView, pose);
                 ASSERT_EQ(firstDifference(fastView, plainView), QString());
                 if (lighting == 0) {
-                    EXPECT_GT(std::count_if(fastView.constBits(),
-                                            fastView.constBits() + fastView.sizeInBytes(),
-                                            [](uchar b) { return b != 0; }),
-                              fastView.sizeInBytes() / 2)
+                    const QRgb background = qRgb(20, 40, 60);
+                    int shown = 0;
+                    for (int y = 0; y < kViewHeight; ++y)
+                        for (int x = 0; x < kViewWidth; ++x)
+                            shown += fastView.pixel(x, y) != background;
+                    EXPECT_GT(shown, kViewWidth * kViewHeight / 2)
                         << "the frame should show the map";
                 }
+                if (&p == &positions.front())
+                    saveShot(
+                        fastView,
+                        QStringLiteral("field_%1_light%2")
+                            .arg(QString::fromLatin1(
+                                ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                            .arg(lighting));
                 ASSERT_EQ(firstDifference(fast.backBuffer(), plain.backBuffer()), QString());
             }
         }
@@ -189,6 +208,24 @@ TEST_F(FieldCanvasMatch, ASparseMapWithEmptyCellsAndCodesBeyondTheSheets) {
     visibleOrigin.blankTallOrigin = false;  // the tall cell left of the party shows even at 0
     expectSameFrames(makeFieldPictures(visibleOrigin),
                      {{10, 10}, {1, 1}, {3, 2}, {21, 20}, {2, 19}});
+}
+
+// A small forest laid out by hand: grass, a path across, stones, a boulder, a row of trees, and
+// the party walking along the path in every light.
+TEST_F(FieldCanvasMatch, AHandMadeForest) {
+    st().MapSize = 24;
+    for (int x = 0; x <= 24; ++x) {
+        for (int y = 0; y <= 24; ++y) {
+            st().GroundGrid(x, y) = Value(tileCode((x + y) % 3, 0));
+            st().FeatureGrid(x, y) = Value(y == 12 ? tileCode(2, 1) : 0);
+            st().PropGrid(x, y) = Value((x * 7 + y * 3) % 11 == 0 && y != 12 ? tileCode(1, 2) : 0);
+            st().BlockGrid(x, y) = Value(x == 14 && y == 11 ? tileCode(4, 3) : 0);
+            st().TallGrid(x, y) = Value(y == 10 || (y == 14 && x % 2) ? tileCode(1 + x % 3, 1) : 0);
+        }
+    }
+    MadeSheetOptions plain;
+    plain.plain = true;
+    expectSameFrames(makeFieldPictures(plain), {{12, 12}, {13, 12}, {14, 12}, {1, 12}});
 }
 
 // Operations one by one, anywhere on or off the view, on or off the grid of squares, and frames
@@ -260,4 +297,28 @@ TEST(FieldCanvasOperations, ACellCutShortByItsSheetDrawsThePartThatIsThere) {
     EXPECT_EQ(firstDifference(fast.backBuffer(), want), QString());
     EXPECT_EQ(fast.backBuffer().pixel(100, 48 + 11), pictures.tiles[0].pixel(128 + 3, 32 + 7));
     EXPECT_EQ(fast.backBuffer().pixel(100, 48 + 12), qRgb(1, 2, 3));
+}
+
+// Every map of the sample world loads and draws the same with both canvases.
+TEST_F(FieldCanvasMatch, EveryMapOfTheSampleWorld) {
+    const QDir world(sampleWorldDir());
+    const QStringList maps = world.entryList({QStringLiteral("*.map")}, QDir::Files, QDir::Name);
+    if (maps.isEmpty()) GTEST_SKIP() << "the sample world has not been generated";
+    st().DataPath = world.path() + u'/';
+    const FieldPictures pictures = loadFieldPictures(st().DataPath);
+    FastFieldCanvas fast(pictures);
+    PainterFieldCanvas plain(pictures);
+    QImage fastView, plainView;
+    FieldMapState field;
+    for (const QString& map : maps) {
+        SCOPED_TRACE(map.toStdString());
+        st().MapFileName = map;
+        map_load1(*game, field);
+        st().MapX = st().MapSize / 2 + 1;
+        st().MapY = st().MapSize / 2;
+        Map_Make(st(), fast, fastView, {});
+        Map_Make(st(), plain, plainView, {});
+        EXPECT_EQ(firstDifference(fastView, plainView), QString());
+        saveShot(fastView, QStringLiteral("field_world_") + map.chopped(4));
+    }
 }

@@ -14,10 +14,24 @@ QRgb pattern(int sheet, int x, int y) {
                 ((x ^ y) * 3 + sheet * 29) & 0xff);
 }
 
-QImage opaqueSheet(int sheet, int cell, int rows) {
-    QImage img(10 * cell, rows * cell, QImage::Format_RGB32);
+// The plain look: one colour per sheet cell, lighter inside and darker on its edge, so a picture
+// made of them shows plainly which cell went where.
+QRgb plainColour(int sheet, int x, int y, int cell) {
+    const int c = x / cell, r = y / cell, u = x % cell, v = y % cell;
+    const bool edge = u == 0 || v == 0 || u == cell - 1 || v == cell - 1;
+    return QColor::fromHsv((sheet * 70 + c * 31 + r * 11) % 360, 110 + (r * 29) % 120,
+                           edge ? 90 : 190 + ((u / 4 + v / 4) % 2) * 25)
+        .rgb();
+}
+
+QRgb colour(const MadeSheetOptions& o, int sheet, int x, int y, int cell) {
+    return o.plain ? plainColour(sheet, x, y, cell) : pattern(sheet, x, y);
+}
+
+QImage opaqueSheet(const MadeSheetOptions& o, int sheet, int cell) {
+    QImage img(10 * cell, o.rows * cell, QImage::Format_RGB32);
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, pattern(sheet, x, y));
+        for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, colour(o, sheet, x, y, cell));
     return img;
 }
 
@@ -49,7 +63,7 @@ void maskedSheets(int sheet, int cell, int rows, const MadeSheetOptions& o, bool
                 picture.setPixel(x, y, noise() | kBlack);
                 mask.setPixel(x, y, noise() | kBlack);
             } else if (inShape(c, r, x % cell, y % cell, cell)) {
-                picture.setPixel(x, y, pattern(sheet, x, y));
+                picture.setPixel(x, y, colour(o, sheet, x, y, cell));
                 mask.setPixel(x, y, kBlack);
             } else {
                 picture.setPixel(x, y, kBlack);
@@ -62,8 +76,8 @@ void maskedSheets(int sheet, int cell, int rows, const MadeSheetOptions& o, bool
 
 FieldPictures makeFieldPictures(const MadeSheetOptions& o) {
     FieldPictures p;
-    p.tiles[0] = opaqueSheet(0, kSheetCell, o.rows);
-    p.tiles[1] = opaqueSheet(1, kSheetCell, o.rows);
+    p.tiles[0] = opaqueSheet(o, 0, kSheetCell);
+    p.tiles[1] = opaqueSheet(o, 1, kSheetCell);
     maskedSheets(2, kSheetCell, o.rows, o, false, p.tiles[2], p.tiles[3]);
     maskedSheets(4, kSheetCell, o.rows, o, false, p.tiles[4], p.tiles[5]);
     maskedSheets(6, kTallSheetCell, o.rows, o, true, p.tiles[6], p.tiles[7]);

@@ -18,6 +18,8 @@ struct MadeSheetOptions {
     bool noisyMasks = false;
     // Whether cell (0, 0) of the tall sheets is wholly see-through, as the game's data must be.
     bool blankTallOrigin = true;
+    // One colour per cell with a darker edge instead of a pattern: easier to look at.
+    bool plain = false;
 };
 
 FieldPictures makeFieldPictures(const MadeSheetOptions& options = {});
