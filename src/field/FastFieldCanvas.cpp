@@ -49,8 +49,9 @@ using Pixels8 = quint32 __attribute__((vector_size(32)));
 
 // One picture's rows [rowFrom, rowTo), clipped to columns [colFrom, colTo) of the picture.
 struct RowJob {
-    quint32* image;    // the destination pixel under the picture's pixel (0, 0)
+    quint32* image;    // the destination's first pixel
     qsizetype stride;  // of the destination, in pixels
+    int x, y;          // where the picture's pixel (0, 0) lands (maybe off the destination)
     const quint32* xorPixels;
     const quint32* andPixels;
     int planeWidth;  // pixels per row of the kept planes
@@ -72,8 +73,8 @@ struct RowJob {
     out = __builtin_shuffle(v, kPatterns[i % 3]);
 }
 
-// Eight destination pixels at i: copied, or both passes of masked drawing in one,
-// d = ((d & and) ^ xor) | opaque.
+// Eight pixels from picture column i on, over the destination pixels d[0 .. 7]: copied, or
+// both passes of masked drawing in one, d = ((d & and) ^ xor) | opaque.
 template <bool Widen>
 [[gnu::always_inline]] inline void runChunk(Pixels8& out, const quint32* d, const quint32* x,
                                             const quint32* a, bool blend, int i) {
@@ -86,7 +87,7 @@ template <bool Widen>
         const Pixels8 opaque = {kOpaque, kOpaque, kOpaque, kOpaque,
                                 kOpaque, kOpaque, kOpaque, kOpaque};
         Pixels8 dv, av;
-        std::memcpy(&dv, d + i, sizeof dv);
+        std::memcpy(&dv, d, sizeof dv);
         if constexpr (Widen) {
             widened(av, a, i);
         } else {
@@ -96,25 +97,27 @@ template <bool Widen>
     }
 }
 
-// Pixels [from, to) of one row. A run of eight or more is done in chunks of eight; its last
-// chunk ends exactly at `to` and may overlap the one before, so it is worked out from the
-// untouched pixels first and stored last (each pixel gets the same value either way).
+// Picture columns [from, to) of one row onto d[0 .. to - from). A run of eight or more is done
+// in chunks of eight; its last chunk ends exactly at `to` and may overlap the one before, so it
+// is worked out from the untouched pixels first and stored last (each pixel gets the same value
+// either way).
 template <bool Widen>
 [[gnu::always_inline]] inline void applyRun(quint32* d, const quint32* x, const quint32* a,
                                             bool blend, int from, int to) {
-    if (to - from >= 8) {
+    const int n = to - from;
+    if (n >= 8) {
         Pixels8 last, out;
-        runChunk<Widen>(last, d, x, a, blend, to - 8);
-        for (int i = from; i < to - 8; i += 8) {
-            runChunk<Widen>(out, d, x, a, blend, i);
-            std::memcpy(d + i, &out, sizeof out);
+        runChunk<Widen>(last, d + n - 8, x, a, blend, to - 8);
+        for (int k = 0; k < n - 8; k += 8) {
+            runChunk<Widen>(out, d + k, x, a, blend, from + k);
+            std::memcpy(d + k, &out, sizeof out);
         }
-        std::memcpy(d + to - 8, &last, sizeof last);
+        std::memcpy(d + n - 8, &last, sizeof last);
         return;
     }
-    for (int i = from; i < to; ++i) {
-        const int c = Widen ? twoToThree(i) : i;
-        d[i] = blend ? ((d[i] & a[c]) ^ x[c]) | kOpaque : x[c];
+    for (int k = 0; k < n; ++k) {
+        const int c = Widen ? twoToThree(from + k) : from + k;
+        d[k] = blend ? ((d[k] & a[c]) ^ x[c]) | kOpaque : x[c];
     }
 }
 
@@ -123,11 +126,13 @@ FIELD_KERNEL void applyRows(const RowJob& job) {
         const qsizetype kept = job.widen ? twoToThree(r) : r;
         const quint32* x = job.xorPixels + kept * job.planeWidth;
         const quint32* a = job.andPixels + kept * job.planeWidth;
-        quint32* d = job.image + qsizetype(r) * job.stride;
+        quint32* line = job.image + qsizetype(job.y + r) * job.stride;
         for (std::uint32_t k = job.rowRuns[r]; k < job.rowRuns[r + 1]; ++k) {
             const FastFieldCanvas::Run run = job.runs[k];
             const int from = std::max<int>(run.from, job.colFrom);
             const int to = std::min<int>(run.to, job.colTo);
+            if (from >= to) continue;
+            quint32* d = line + job.x + from;
             if (job.widen)
                 applyRun<true>(d, x, a, run.blend, from, to);
             else
@@ -303,8 +308,9 @@ void FastFieldCanvas::drawInto(QImage& target, const Op& op, const QRect& clip) 
     job.colFrom = clip.left() - op.x;
     job.colTo = clip.right() + 1 - op.x;
     if (job.rowFrom >= job.rowTo) return;
-    // Only pixels inside the clip are ever touched through this pointer.
-    job.image = reinterpret_cast<quint32*>(target.bits()) + qsizetype(op.y) * job.stride + op.x;
+    job.image = reinterpret_cast<quint32*>(target.bits());
+    job.x = op.x;
+    job.y = op.y;
     job.xorPixels = pixelPool_.data() + p.pixels;
     job.andPixels = pixelPool_.data() + p.andPixels;
     job.planeWidth = p.planeWidth;
