@@ -141,6 +141,81 @@ FIELD_KERNEL void applyRows(const RowJob& job) {
     }
 }
 
+// A 48 × 48 square (or the part of one on the view) whose pictures only copy pixels: worked out
+// from the last picture back to the first, keeping for each row the columns already final, so
+// each pixel is written once, by the last picture that copies it. What no picture reaches gets
+// the background when the frame was cleared.
+struct SquareJob {
+    quint32* image;
+    qsizetype stride;
+    int left, top, width, height;
+    const FastFieldCanvas::Op* ops;
+    const std::uint32_t* list;  // the square's operations, oldest first
+    std::size_t first, end;     // the part of the list to work out
+    const quint32* pixels;
+    const std::uint32_t* rows;
+    const FastFieldCanvas::Run* runs;
+    bool fillRest;
+    quint32 background;
+};
+
+inline std::uint64_t columnBits(int from, int to) {
+    return (std::uint64_t{1} << to) - (std::uint64_t{1} << from);
+}
+
+FIELD_KERNEL void copySquareBackToFront(const SquareJob& job) {
+    static_assert(kCellSize < 64, "a row of a square fits one 64-bit mask");
+    std::uint64_t done[kCellSize] = {};
+    const std::uint64_t full = columnBits(0, job.width);
+    int rowsLeft = job.height;
+    for (std::size_t k = job.end; k-- > job.first && rowsLeft > 0;) {
+        const FastFieldCanvas::Op& op = job.ops[job.list[k]];
+        const FastFieldCanvas::Prepared& p = *op.picture;
+        const int rowFrom = std::max(p.box.top(), job.top - op.y);
+        const int rowTo = std::min(p.box.bottom() + 1, job.top + job.height - op.y);
+        const int colFrom = job.left - op.x, colTo = job.left + job.width - op.x;
+        for (int r = rowFrom; r < rowTo; ++r) {
+            std::uint64_t& rowDone = done[op.y + r - job.top];
+            if (rowDone == full) continue;
+            const quint32* x =
+                job.pixels + p.pixels + qsizetype(p.widen ? twoToThree(r) : r) * p.planeWidth;
+            quint32* line = job.image + qsizetype(op.y + r) * job.stride + job.left;
+            for (std::uint32_t n = job.rows[p.rows + std::size_t(r)];
+                 n < job.rows[p.rows + std::size_t(r) + 1]; ++n) {
+                const int from = std::max<int>(job.runs[n].from, colFrom);
+                const int to = std::min<int>(job.runs[n].to, colTo);
+                if (from >= to) continue;
+                // Square columns [sFrom, sTo) take picture columns [from, to).
+                const int sFrom = op.x + from - job.left, sTo = op.x + to - job.left;
+                const std::uint64_t run = columnBits(sFrom, sTo);
+                for (std::uint64_t todo = run & ~rowDone; todo;) {
+                    const int a = __builtin_ctzll(todo);
+                    const int b = a + __builtin_ctzll(~(todo >> a));
+                    if (p.widen)
+                        applyRun<true>(line + a, x, nullptr, false, from + a - sFrom,
+                                       from + b - sFrom);
+                    else
+                        applyRun<false>(line + a, x, nullptr, false, from + a - sFrom,
+                                        from + b - sFrom);
+                    todo &= ~columnBits(a, b);
+                }
+                rowDone |= run;
+            }
+            if (rowDone == full) --rowsLeft;
+        }
+    }
+    if (!job.fillRest) return;
+    for (int r = 0; r < job.height; ++r) {
+        quint32* line = job.image + qsizetype(job.top + r) * job.stride + job.left;
+        for (std::uint64_t todo = full & ~done[r]; todo;) {
+            const int a = __builtin_ctzll(todo);
+            const int b = a + __builtin_ctzll(~(todo >> a));
+            std::fill(line + a, line + b, job.background);
+            todo &= ~columnBits(a, b);
+        }
+    }
+}
+
 QRect viewRect() {
     return QRect(0, 0, kViewWidth, kViewHeight);
 }
@@ -236,6 +311,7 @@ void FastFieldCanvas::build(Prepared& p, const Source& s, int w, int h) {
     }
     rowPool_.push_back(static_cast<std::uint32_t>(runPool_.size()));
     p.covers = allCopied;
+    p.blends = blends;
 }
 
 const FastFieldCanvas::Prepared& FastFieldCanvas::tile(TileLayer layer, int column, int row) {
@@ -330,9 +406,10 @@ void FastFieldCanvas::settle(QImage& target) {
                 QRect(sx * kCellSize, sy * kCellSize, kCellSize, kCellSize) & viewRect();
             // Start at the last picture that covers the whole square: nothing before it shows.
             std::size_t start = 0;
-            bool covered = false;
+            bool covered = false, blends = false;
             for (std::size_t k = list.size(); k-- > 0;) {
                 const Op& op = ops_[list[k]];
+                blends = blends || op.picture->blends;
                 if (op.picture->covers &&
                     QRect(op.x, op.y, op.picture->w, op.picture->h).contains(square)) {
                     start = k;
@@ -340,12 +417,33 @@ void FastFieldCanvas::settle(QImage& target) {
                     break;
                 }
             }
-            if (!covered && cleared_) {
-                for (int y = square.top(); y <= square.bottom(); ++y)
-                    std::fill_n(image + y * stride + square.left(), square.width(), background_);
+            if (!blends) {
+                const SquareJob job{image,
+                                    stride,
+                                    square.left(),
+                                    square.top(),
+                                    square.width(),
+                                    square.height(),
+                                    ops_.data(),
+                                    list.data(),
+                                    start,
+                                    list.size(),
+                                    pixelPool_.data(),
+                                    rowPool_.data(),
+                                    runPool_.data(),
+                                    !covered && cleared_,
+                                    background_};
+                copySquareBackToFront(job);
+            } else {
+                // Blended pixels depend on what is under them: draw in order.
+                if (!covered && cleared_) {
+                    for (int y = square.top(); y <= square.bottom(); ++y)
+                        std::fill_n(image + y * stride + square.left(), square.width(),
+                                    background_);
+                }
+                for (std::size_t k = start; k < list.size(); ++k)
+                    drawInto(target, ops_[list[k]], square);
             }
-            for (std::size_t k = start; k < list.size(); ++k)
-                drawInto(target, ops_[list[k]], square);
             list.clear();
         }
     }

@@ -44,6 +44,7 @@ class FastFieldCanvas : public FieldCanvas {
         bool ready = false;
         int w = 0, h = 0;
         bool covers = false;  // copies every one of its pixels: hides what was under it
+        bool blends = false;  // has pixels that depend on what is under them
         QRect box;            // the pixels it changes (empty: it changes nothing)
         // The kept planes: the pixels to copy or XOR, and the AND pixels when the picture blends
         // at all. A picture stretched by exactly 2 : 3 keeps them at source size and is widened
@@ -55,15 +56,17 @@ class FastFieldCanvas : public FieldCanvas {
         std::size_t rows = 0;  // h + 1 offsets into the runs of each destination row
     };
 
+    // One recorded operation: a prepared picture with its top-left corner at (x, y).
+    struct Op {
+        const Prepared* picture;
+        int x, y;
+    };
+
   private:
     struct Source {
         const QImage* picture;  // copied (no mask) or XOR-ed
         const QImage* mask;     // AND-ed; null for opaque pictures
         int sx, sy, sw, sh;
-    };
-    struct Op {
-        const Prepared* picture;
-        int x, y;
     };
     static constexpr int kSquaresX = (kViewWidth + kCellSize - 1) / kCellSize;
     static constexpr int kSquaresY = (kViewHeight + kCellSize - 1) / kCellSize;
