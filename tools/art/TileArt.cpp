@@ -1,0 +1,58 @@
+#include "art/TileArt.h"
+
+#include "art/TilePainters.h"
+#include "world/Source.h"
+
+namespace {
+const QStringList kAutotilePainters = {"water", "wall", "roof"};
+}
+
+void paintTile(QImage& cell, const TileDef& tile, int variant) {
+    const Recipe r(tile.painter);
+    Rng rng(tile.name + QStringLiteral("/") + QString::number(variant));
+    auto fail = [&](const QString& what) {
+        throw ContentError(QStringLiteral("tiles.txt"), 0,
+                           QStringLiteral("tile \"%1\": %2").arg(tile.name, what));
+    };
+    if (tile.autotile != kAutotilePainters.contains(r.kind()))
+        fail(tile.autotile ? "this painter draws no autotile variants"
+                           : "this painter needs \"auto\" after the code");
+    switch (tile.sheet) {
+        case Sheet::Ground:
+            if (r.kind() == "water")
+                paintWater(cell, r, variant, rng);
+            else if (r.kind() == "wall")
+                paintWall(cell, r, variant, rng);
+            else if (r.kind() == "roof")
+                paintRoof(cell, r, variant, rng);
+            else
+                paintGroundRecipe(cell, r, rng);
+            return;
+        case Sheet::Feature:
+            if (r.kind() == "wall")
+                paintWall(cell, r, variant, rng);
+            else
+                paintFeature(cell, r, rng);
+            return;
+        case Sheet::Prop:
+        case Sheet::Block:
+            if (!paintObject(cell, r, rng)) fail("no object painter \"" + r.kind() + "\"");
+            break;
+        case Sheet::Tall:
+            if (!paintTall(cell, r, rng)) fail("no tall painter \"" + r.kind() + "\"");
+            break;
+    }
+    hardenAlpha(cell);
+    if (r.str("outline", "yes") != "no") addOutline(cell, r.color("ink", QColor(22, 18, 26)));
+}
+
+QImage objectSprite(const Recipe& r, int size) {
+    QImage img = blankArgb(size, size);
+    Rng rng(r.text());
+    const bool drawn = size == 64 ? paintTall(img, r, rng) : paintObject(img, r, rng);
+    if (!drawn)
+        throw ContentError(QStringLiteral("pictures.txt"), 0, "no object \"" + r.kind() + "\"");
+    hardenAlpha(img);
+    addOutline(img, QColor(22, 18, 26));
+    return img;
+}
