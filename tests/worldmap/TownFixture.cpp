@@ -3,22 +3,23 @@
 #include "core/Text.h"
 #include "worldmap/ShopScreen.h"
 
-QRgb cellColour(int col, int row) {
-    return qRgb(20 + col * 20, 40 + row * 50, 200 - col * 10);
+void writeTileSheets(const DataDir& data) {
+    const char* names[8] = {"ticp01.bmp", "tip100.bmp",  "tip200.bmp", "tip200x.bmp",
+                            "tip300.bmp", "tip300x.bmp", "tip400.bmp", "tip400x.bmp"};
+    const std::array<QImage, 8> sheets = madeTileSheets();
+    for (int k = 0; k < 8; ++k)
+        sheets[static_cast<std::size_t>(k)].save(data.file(QString::fromLatin1(names[k])), "BMP");
 }
 
-QImage cellSheet(int cols, int rows, int cell) {
-    QImage sheet(cols * cell, rows * cell, QImage::Format_RGB32);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < cols; ++c)
-            for (int y = 0; y < cell; ++y)
-                for (int x = 0; x < cell; ++x)
-                    sheet.setPixel(c * cell + x, r * cell + y, cellColour(c, r));
-    return sheet;
-}
-
-QRgb rgbAt(const QImage& picture, int x, int y) {
-    return picture.pixel(x, y) & 0xffffffu;
+void writeMapFile(const DataDir& data, const QString& name, int mapSize,
+                  const std::function<CellValues(int, int)>& cell) {
+    QStringList lines{QString::number(mapSize), QStringLiteral("0"), QStringLiteral("0,0,0,0")};
+    for (int y = 0; y <= mapSize; ++y)
+        for (int x = 0; x <= mapSize; ++x) {
+            const CellValues values = cell(x, y);
+            lines << QStringList(values.begin(), values.end()).join(u',');
+        }
+    data.writeLines(name, lines);
 }
 
 TownTest::TownTest() {

@@ -1,20 +1,22 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 #include <functional>
 #include <initializer_list>
 
 #include "support/GameTest.h"
+#include "worldmap/MadeTownSheets.h"
 
 class mise;
 
-// A sheet of cols × rows cells of cell × cell pixels; every cell is filled with its own colour
-// (cellColour), so a test can tell which cell was copied where.
-QImage cellSheet(int cols, int rows, int cell);
-QRgb cellColour(int col, int row);
-// The colour at (x, y) of a picture, without the alpha byte.
-QRgb rgbAt(const QImage& picture, int x, int y);
+// The overhead map's tile sheets written into the data folder.
+void writeTileSheets(const DataDir& data);
 
+// Writes the map file `name`: size, header and six values per cell from cell(x, y).
+using CellValues = std::array<QString, 6>;
+void writeMapFile(const DataDir& data, const QString& name, int mapSize,
+                  const std::function<CellValues(int, int)>& cell);
 // A town to shop in: a party of four (characters 0..3 at positions 1..4, classes 1..4, faces 1..4,
 // full HP and MP), 1000 gold, an empty inventory, portrait and patron sheets in the data folder
 // and an interior picture for every facility used here. Tables are set directly in the state.

@@ -1,0 +1,103 @@
+#include "worldmap/MapPointer.h"
+
+#include <cmath>
+
+#include "worldmap/WorldView.h"
+
+namespace {
+int wholeValue(const QString& text) {
+    return static_cast<int>(std::trunc(Value(text).val()));
+}
+}  // namespace
+
+HotSpot readHotSpot(const Value& cell) {
+    if (cell.isBlank()) return {};
+    const QString text = cell.text();
+    return {wholeValue(text.left(1)), wholeValue(text.right(2))};
+}
+
+std::optional<QColor> placeNameColour(int number, int storyProgress) {
+    const QColor white(255, 255, 255);
+    const QColor hidden(255, 0, 255);
+    auto byProgress = [&](int needed) { return storyProgress >= needed ? white : hidden; };
+    switch (number) {
+        case 1:
+        case 2:
+        case 8:
+        case 24:
+            return white;
+        case 3:
+        case 11:
+            return byProgress(10);
+        case 4:
+        case 14:
+            return byProgress(20);
+        case 5:
+        case 17:
+            return byProgress(30);
+        case 6:
+        case 7:
+        case 20:
+            return byProgress(40);
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<QString> facilityName(int number) {
+    if (number >= 1 && number <= 3) return QStringLiteral("宿屋");
+    if (number >= 11 && number <= 14) return QStringLiteral("道具屋");
+    if (number >= 21 && number <= 24) return QStringLiteral("武器屋");
+    if (number >= 31 && number <= 39) return QStringLiteral("酒場");
+    if (number >= 41 && number <= 42) return QStringLiteral("教会");
+    return std::nullopt;
+}
+
+int viewCellOf(int pixel) {
+    return pixel >= 0 ? pixel / kWorldCell : -((-pixel + kWorldCell - 1) / kWorldCell);
+}
+
+int pressQuadrant(int x, int y, int previousQuadrant) {
+    const int dx = viewCellOf(x) - 13;
+    const int dy = viewCellOf(y) - 8;
+    const int d = dx * dx + 1 - dy * dy;
+    if (dx > 0 && d > 0) return 2;
+    if (dx < 0 && d > 0) return 1;
+    if (dy > 0 && d < 0) return 3;
+    if (dy < 0 && d < 0) return 0;
+    return previousQuadrant;
+}
+
+std::optional<int> scrollForKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return kScrollLeft;
+        case Qt::Key_Up:
+            return kScrollUp;
+        case Qt::Key_Right:
+            return kScrollRight;
+        case Qt::Key_Down:
+            return kScrollDown;
+        default:
+            return std::nullopt;
+    }
+}
+
+void scrollStep(int direction, int mapSize, int& scrollX, int& scrollY) {
+    switch (direction) {
+        case kScrollUp:
+            if (scrollY > 1) scrollY -= 1;
+            break;
+        case kScrollLeft:
+            if (scrollX > 1) scrollX -= 1;
+            break;
+        case kScrollRight:
+            if (scrollX < mapSize - 25) scrollX += 1;
+            break;
+        case kScrollDown:
+            if (scrollY < mapSize - 19) scrollY += 1;
+            break;
+        default:
+            break;
+    }
+}
