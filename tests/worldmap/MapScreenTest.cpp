@@ -2,6 +2,7 @@
 // lead into towns, out of them, into field maps, to the shrine and into facilities.
 
 #include <QListWidget>
+#include <map>
 
 #include "core/Game.h"
 #include "platform/Label.h"
@@ -21,26 +22,17 @@ class MapScreenTest : public TownTest {
   protected:
     MapScreenTest() {
         writeTileSheets(data);
-        writeMapFile(data, QStringLiteral("Map_f01.map"), 60, [](int x, int y) {
-            QString event = QStringLiteral("0");
-            if (y == kSpotY) {
-                if (x == kTownX) event = QStringLiteral("203");
-                if (x == kShrineX) event = QStringLiteral("209");
-                if (x == kForestX) event = QStringLiteral("210");
-                if (x == kCaveX) event = QStringLiteral("211");
-                if (x == kOddX) event = QStringLiteral("512");
-            }
-            return CellValues{QString::number((x + y) % 3), "0", "0", "0", "0", event};
-        });
-        writeMapFile(data, QStringLiteral("town01.map"), 30, [](int x, int y) {
-            QString event = QStringLiteral("0");
-            if (y == kTownSpotY) {
-                if (x == kWayOutX) event = QStringLiteral("301");
-                if (x == kShopX) event = QStringLiteral("411");
-                if (x == kNoShopX) event = QStringLiteral("450");
-            }
-            return CellValues{QStringLiteral("5"), "0", "0", "0", "0", event};
-        });
+        // Ground codes and one row of hot spots; every other layer is empty.
+        writeSpotMap(QStringLiteral("Map_f01.map"), 60, kSpotY,
+                     {{kTownX, "203"},
+                      {kShrineX, "209"},
+                      {kForestX, "210"},
+                      {kCaveX, "211"},
+                      {kOddX, "512"}},
+                     [](int x, int y) { return (x + y) % 3; });
+        writeSpotMap(QStringLiteral("town01.map"), 30, kTownSpotY,
+                     {{kWayOutX, "301"}, {kShopX, "411"}, {kNoShopX, "450"}},
+                     [](int, int) { return 5; });
         setPlace(0, QStringLiteral("世界"), QStringLiteral("Map_f01"), QStringLiteral("world.wav"));
         setPlace(3, QStringLiteral("港町"), QStringLiteral("town01"), QStringLiteral("town.wav"));
         st().PlaceKind[3] = Value(1);
@@ -53,6 +45,15 @@ class MapScreenTest : public TownTest {
         setItem(2, QStringLiteral("傷薬"), 30);
         setItem(3, QStringLiteral("毒消し"), 20);
         st().MapFileName = QStringLiteral("Map_f01.map");
+    }
+    void writeSpotMap(const QString& name, int size, int spotRow,
+                      const std::map<int, QString>& spots,
+                      const std::function<int(int, int)>& ground) {
+        writeMapFile(data, name, size, [&](int x, int y) {
+            const auto spot = y == spotRow ? spots.find(x) : spots.end();
+            const QString event = spot == spots.end() ? QStringLiteral("0") : spot->second;
+            return CellValues{QString::number(ground(x, y)), "0", "0", "0", "0", event};
+        });
     }
     void setPlace(int n, const QString& name, const QString& map, const QString& bgm) {
         st().PlaceName[n] = Value(name);
