@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "FrameBench.h"
 #include "core/GameState.h"
 #include "field/FastFieldCanvas.h"
 #include "field/FieldView.h"
@@ -36,14 +37,9 @@ void fieldFrame(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
 }
-
-void configure(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)
-        ->Repetitions(15)
-        ->ReportAggregatesOnly(true)
-        ->MinWarmUpTime(0.2);
-}
 }  // namespace
 
-BENCHMARK(fieldFrame<FastFieldCanvas>)->Name("FieldFrame/Fast")->Apply(configure);
-BENCHMARK(fieldFrame<PainterFieldCanvas>)->Name("FieldFrame/Reference")->Apply(configure);
+BENCHMARK(fieldFrame<FastFieldCanvas>)->Name("FieldFrame/Fast")->Apply(configureFrameBenchmark);
+BENCHMARK(fieldFrame<PainterFieldCanvas>)
+    ->Name("FieldFrame/Reference")
+    ->Apply(configureFrameBenchmark);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 
+#include "FrameBench.h"
 #include "core/GameState.h"
 #include "worldmap/MadeTownSheets.h"
 #include "worldmap/WorldView.h"
@@ -47,20 +48,17 @@ void worldFrame(benchmark::State& state, bool skipSeeThrough, bool full) {
         benchmark::ClobberMemory();
     }
 }
-
-void configure(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMillisecond)
-        ->Repetitions(15)
-        ->ReportAggregatesOnly(true)
-        ->MinWarmUpTime(0.2);
-}
 }  // namespace
 
-BENCHMARK_CAPTURE(worldFrame, fast, true, false)->Name("WorldView/Fast")->Apply(configure);
+BENCHMARK_CAPTURE(worldFrame, fast, true, false)
+    ->Name("WorldView/Fast")
+    ->Apply(configureFrameBenchmark);
 BENCHMARK_CAPTURE(worldFrame, reference, false, false)
     ->Name("WorldView/Reference")
-    ->Apply(configure);
-BENCHMARK_CAPTURE(worldFrame, full_fast, true, true)->Name("WorldViewFull/Fast")->Apply(configure);
+    ->Apply(configureFrameBenchmark);
+BENCHMARK_CAPTURE(worldFrame, full_fast, true, true)
+    ->Name("WorldViewFull/Fast")
+    ->Apply(configureFrameBenchmark);
 BENCHMARK_CAPTURE(worldFrame, full_reference, false, true)
     ->Name("WorldViewFull/Reference")
-    ->Apply(configure);
+    ->Apply(configureFrameBenchmark);
