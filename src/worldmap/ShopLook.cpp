@@ -46,6 +46,8 @@ void styleInfo(Label& info) {
 void styleFrame(QGroupBox& frame) {
     QPalette pal = frame.palette();
     pal.setColor(QPalette::WindowText, kText);
+    pal.setColor(QPalette::Base, kPanel);  // the option circles: dark, the chosen one dotted
+    pal.setColor(QPalette::Text, kText);
     frame.setPalette(pal);
 }
 
@@ -53,6 +55,9 @@ void styleList(QListWidget& list) {
     QFont f = list.font();
     f.setPixelSize(15);
     list.setFont(f);
+    // Names keep the trailing spaces of their fixed-width fields; they need no sideways scroll.
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setTextElideMode(Qt::ElideNone);
 }
 
 }  // namespace shoplook
