@@ -204,6 +204,7 @@ void sentou::enp_set() {
     GameState& s = st();
     s.BattleBack = s.PlaceBattleBack[s.CurPlace].text();
     Picture1->loadPicture(game_.dataFile(s.BattleBack));
+    BackPicture = Picture1->surface().copy();
 
     game_.platform().randomize();
     s.EnemyCount = groupSize(shownCount(s), game_.platform().rnd());
@@ -241,6 +242,7 @@ void sentou::Bos_Set() {
     Picture7[0] = loadPictureFile(game_.dataFile(QStringLiteral("en02.jpeg")));
     Picture7[1] = loadPictureFile(game_.dataFile(QStringLiteral("en02x.jpeg")));
     Picture1->loadPicture(game_.dataFile(s.BattleBack));
+    BackPicture = Picture1->surface().copy();
 
     const BossRow& boss = Bosses.rows[s.BossNo];
     s.EnemyCount = 1;
@@ -273,13 +275,21 @@ void sentou::placeFoes() {
 
 void sentou::drawFoe(int i) {
     if (FoeHP[i] <= 0) FoeRow[i] = FoeRow0[i] + 2;
-    drawMaskedCell(Picture1->surface(), Picture3, Picture4, kFoeCell, FoeCol[i], FoeRow[i],
-                   QRect(FoeSlot[i] * kSlotPixels, kFoeTop, kFoeCell, kFoeCell));
+    const QRect square(FoeSlot[i] * kSlotPixels, kFoeTop, kFoeCell, kFoeCell);
+    repaintBackground(square);
+    drawMaskedCell(Picture1->surface(), Picture3, Picture4, kFoeCell, FoeCol[i], FoeRow[i], square);
 }
 
 void sentou::drawBoss(int row) {
+    const QRect square(kBossAt, QSize(kBossCell, kBossCell));
+    repaintBackground(square);
     drawMaskedCell(Picture1->surface(), Picture7[0], Picture7[1], kFoeCell, st().BossNo - 1, row,
-                   QRect(kBossAt, QSize(kBossCell, kBossCell)));
+                   square);
+}
+
+void sentou::repaintBackground(const QRect& r) {
+    bitBlt(Picture1->surface(), r.x(), r.y(), r.width(), r.height(), BackPicture, r.x(), r.y(),
+           Rop::Copy);
 }
 
 void sentou::Eg_Set() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <array>
 
@@ -42,6 +43,9 @@ class sentou : public Form {
     // Picture sources: enemy sheet and mask, portrait sheet, boss sheet and mask, target marker
     // and mask, spell-effect sheet and mask.
     QImage Picture3, Picture4, Picture6;
+    // The battle background as loaded: an enemy's square is painted afresh from it before the
+    // enemy is drawn, so a hit or defeated pose never shows over the remains of another pose.
+    QImage BackPicture;
     std::array<QImage, 2> Picture7, Picture8, Picture9;
 
     // --- Screen state (kept between battles) ------------------------------------------------
@@ -117,6 +121,7 @@ class sentou : public Form {
     void placeFoes();
     void drawFoe(int i);
     void drawBoss(int row);
+    void repaintBackground(const QRect& r);
     void fleeCommand();
 
     Game& game_;

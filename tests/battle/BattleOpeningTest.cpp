@@ -94,6 +94,18 @@ TEST_F(BattleOpening, ADefeatedEnemyKeepsItsDefeatedRow) {
     EXPECT_EQ(viewPixel(foeCentre(2)), foeCellColour(1, 0));
 }
 
+TEST_F(BattleOpening, EachPoseIsDrawnOnCleanBackground) {
+    sentou& s = openRandom(1, {0});
+    clickEnemy(1);
+    QImage& view = s.Picture1->surface();
+    const QPoint corner(s.FoeSlot[1] * 32 + 2, 224 + 2);  // inside the square, outside the sprite
+    view.setPixel(corner, qRgb(1, 2, 3));                 // as a larger pose would leave it
+    const QPoint marker(s.MarkerSlot * 32 + 32, 176 + 16);
+    s.Eg1_Set();
+    EXPECT_EQ(viewPixel(corner), kBackground);
+    EXPECT_EQ(viewPixel(marker), kMarker);  // the marker above is left as it is
+}
+
 TEST_F(BattleOpening, HitAnimationShowsTheClickedEnemyStruck) {
     sentou& s = openRandom(3, {0, 1, 2});
     clickEnemy(3);
