@@ -67,6 +67,26 @@ void preview(const World& w, const QString& dir) {
               QStringLiteral("view_party.png"));
     composite(QStringLiteral("marker.bmp"), QStringLiteral("markerx.bmp"),
               QStringLiteral("view_marker.png"));
+    // The small pictures of the screens side by side, three times their size.
+    {
+        QImage board(900, 420, QImage::Format_RGB32);
+        board.fill(QColor(40, 40, 48));
+        QPainter p(&board);
+        int x = 10;
+        for (const char* b : {"btn_item", "btn_magic", "btn_status", "btn_save", "btn_fight",
+                              "btn_flee", "btn_defend", "btn_plus", "btn_minus", "btn_page1",
+                              "btn_page2", "btn_prev", "btn_next"}) {
+            const QImage img = decode(QString::fromUtf8(b) + QStringLiteral(".bmp"));
+            p.drawImage(QRect(x, 10, img.width() * 2, img.height() * 2), img);
+            x += img.width() * 2 + 6;
+        }
+        p.drawImage(QPoint(10, 100), decode(QStringLiteral("title_logo.bmp")));
+        p.drawImage(QPoint(10, 180), decode(QStringLiteral("gameover_title.bmp")));
+        p.drawImage(QPoint(480, 100), decode(QStringLiteral("title_side.bmp")));
+        p.drawImage(QRect(300, 180, 96, 96), decode(QStringLiteral("marker.bmp")));
+        p.end();
+        board.save(dir + QStringLiteral("/view_screens.png"));
+    }
     for (const QString& name : files.keys())
         if (name.endsWith(QStringLiteral(".bmp")) || name.endsWith(QStringLiteral(".jpeg")))
             decode(name).save(dir + QStringLiteral("/pic_") + name.section(u'.', 0, 0) +

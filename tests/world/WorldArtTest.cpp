@@ -145,24 +145,32 @@ TEST(WorldArt, EnemyAndBossSheetsShowWithoutFringes) {
                  enemyMask = world().picture("enpty02x.jpeg");
     const QImage bosses = world().picture("en02.jpeg"), bossMask = world().picture("en02x.jpeg");
     ASSERT_FALSE(enemies.isNull() || enemyMask.isNull() || bosses.isNull() || bossMask.isNull());
+    // Every figure as painted, with the sheet it went to and where.
+    struct Placed {
+        const QImage* sheet;
+        const QImage* mask;
+        QPoint at;
+        QImage sprite;
+    };
+    std::vector<Placed> placed;
+    for (auto it = model().enemyLooks.constBegin(); it != model().enemyLooks.constEnd(); ++it)
+        for (int pose = 0; pose < 3; ++pose)
+            placed.push_back({&enemies, &enemyMask,
+                              QPoint((it.key() % 10) * 128, (3 * (it.key() / 10) + pose) * 128),
+                              monsterPicture(Recipe(it.value()), pose)});
+    for (const BossDef& b : model().bosses)
+        for (int pose = 0; pose < 3; ++pose)
+            placed.push_back({&bosses, &bossMask, QPoint((b.no - 1) * 128, pose * 128),
+                              monsterPicture(Recipe(b.look), pose)});
     for (QRgb bg : {qRgb(200, 170, 120), qRgb(60, 110, 90), qRgb(250, 250, 250)}) {
         FringeCount total;
-        for (auto it = model().enemyLooks.constBegin(); it != model().enemyLooks.constEnd(); ++it)
-            for (int pose = 0; pose < 3; ++pose) {
-                const QPoint at((it.key() % 10) * 128, (3 * (it.key() / 10) + pose) * 128);
-                const FringeCount c =
-                    fringe(enemies, enemyMask, at, monsterPicture(Recipe(it.value()), pose), bg);
-                EXPECT_GT(c.inside, 300) << "enemy " << it.key() << " pose " << pose << " is drawn";
-                total.inside += c.inside, total.outside += c.outside;
-                total.badInside += c.badInside, total.badOutside += c.badOutside;
-            }
-        for (const BossDef& b : model().bosses)
-            for (int pose = 0; pose < 3; ++pose) {
-                const FringeCount c = fringe(bosses, bossMask, QPoint((b.no - 1) * 128, pose * 128),
-                                             monsterPicture(Recipe(b.look), pose), bg);
-                total.inside += c.inside, total.outside += c.outside;
-                total.badInside += c.badInside, total.badOutside += c.badOutside;
-            }
+        for (const Placed& p : placed) {
+            const FringeCount c = fringe(*p.sheet, *p.mask, p.at, p.sprite, bg);
+            EXPECT_GT(c.inside, 300)
+                << "a figure at " << p.at.x() << "," << p.at.y() << " is drawn";
+            total.inside += c.inside, total.outside += c.outside;
+            total.badInside += c.badInside, total.badOutside += c.badOutside;
+        }
         // A handful of stray pixels over hundreds of thousands is invisible; a fringe is not.
         EXPECT_LT(total.badOutside, total.outside / 2000)
             << "background spoiled around the sprites";

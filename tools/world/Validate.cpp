@@ -167,6 +167,16 @@ World loadWorld(const QString& contentDir) {
     loadArtAndMusic(contentDir, w);
     loadTables(contentDir, w);
     loadStory(contentDir, w);
+    // A boss's figure on the map is its battle picture in small: "boss N" in the tile
+    // catalogue takes the look of boss N.
+    for (TileDef& t : w.tiles) {
+        if (!t.painter.startsWith(QStringLiteral("boss "))) continue;
+        const int n = t.painter.mid(5).trimmed().toInt();
+        if (n < 1 || n > w.bosses.size())
+            throw ContentError(QStringLiteral("tiles.txt"), 0,
+                               QStringLiteral("tile %1: no boss %2").arg(t.name).arg(n));
+        t.painter = QStringLiteral("monster ") + w.bosses[n - 1].look;
+    }
     validateTables(w);
     validateMaps(w);
     return w;
