@@ -67,6 +67,9 @@ void preview(const World& w, const QString& dir) {
               QStringLiteral("view_party.png"));
     composite(QStringLiteral("marker.bmp"), QStringLiteral("markerx.bmp"),
               QStringLiteral("view_marker.png"));
+    QImage(dir + QStringLiteral("/view_party.png"))
+        .scaled(384, 1024)
+        .save(dir + QStringLiteral("/view_party_x4.png"));
     // The small pictures of the screens side by side, three times their size.
     {
         QImage board(900, 420, QImage::Format_RGB32);

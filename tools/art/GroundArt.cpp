@@ -33,12 +33,21 @@ void paintGrass(QImage& img, const Recipe& r, Rng& rng) {
         plot(img, x, y - 1, shade(base, 0.85));
         plot(img, x + 1, y - 2, shade(base, 1.25));
     }
+    // Clumps of darker grass give the plain a texture that reads at a distance.
+    for (int i = 0; i < 3; ++i) {
+        const int x = 3 + rng.below(24), y = 4 + rng.below(24);
+        plot(img, x, y, shade(base, 0.72)), plot(img, x + 2, y, shade(base, 0.72));
+        plot(img, x + 1, y - 1, shade(base, 0.8)), plot(img, x + 1, y - 2, shade(base, 1.2));
+        plot(img, x + 3, y - 1, shade(base, 1.15));
+    }
     if (r.flag("flowers")) {
-        const QColor petals[] = {QColor(250, 246, 220), QColor(250, 210, 90),
-                                 QColor(240, 150, 190)};
-        for (int i = 0; i < 3; ++i) {
-            const int x = 3 + rng.below(26), y = 3 + rng.below(26);
-            plot(img, x, y, petals[rng.below(3)]);
+        const QColor petals[] = {QColor(250, 246, 220), QColor(250, 210, 90), QColor(240, 150, 190),
+                                 QColor(170, 190, 250)};
+        for (int i = 0; i < 5; ++i) {
+            const int x = 3 + rng.below(25), y = 3 + rng.below(25);
+            const QColor c = petals[rng.below(4)];
+            plot(img, x, y - 1, c), plot(img, x - 1, y, c), plot(img, x + 1, y, c);
+            plot(img, x, y + 1, c), plot(img, x, y, QColor(250, 220, 80));
         }
     }
 }
@@ -88,8 +97,24 @@ void paintFlagstone(QImage& img, const Recipe& r, Rng& rng) {
 void paintCaveFloor(QImage& img, const Recipe& r, Rng& rng) {
     const QColor base = r.color("base", QColor(92, 84, 96));
     noiseFill(img, img.rect(), base, 0.08, rng, 2);
-    speckle(img, img.rect(), shade(base, 1.25), 10, rng);
-    speckle(img, img.rect(), shade(base, 0.7), 14, rng);
+    // Darker hollows and flat stones with a lit edge break up the ground.
+    for (int i = 0; i < 2; ++i) {
+        const int cx = 4 + rng.below(24), cy = 4 + rng.below(24), rx = 3 + rng.below(4),
+                  ry = 2 + rng.below(3);
+        for (int y = -ry; y <= ry; ++y)
+            for (int x = -rx; x <= rx; ++x)
+                if (x * x * ry * ry + y * y * rx * rx <= rx * rx * ry * ry)
+                    plot(img, (cx + x + 32) % 32, (cy + y + 32) % 32, shade(base, i ? 0.86 : 1.1));
+    }
+    for (int i = 0; i < 3; ++i) {
+        const int x = 2 + rng.below(27), y = 2 + rng.below(27);
+        plot(img, x, y, shade(base, 1.4));
+        plot(img, x + 1, y, shade(base, 1.25));
+        plot(img, x, y + 1, shade(base, 0.6));
+        plot(img, x + 1, y + 1, shade(base, 0.65));
+    }
+    speckle(img, img.rect(), shade(base, 1.25), 8, rng);
+    speckle(img, img.rect(), shade(base, 0.7), 12, rng);
     if (rng.chance(0.5)) {
         int x = rng.below(24) + 4, y = rng.below(24) + 4;
         for (int i = 0; i < 6; ++i) {

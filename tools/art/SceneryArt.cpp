@@ -128,6 +128,7 @@ void rays(QPainter& p, QPointF from, double spread, double length, QColor c) {
 // A floor seen in perspective: rows of tiles narrowing towards the horizon.
 void perspectiveFloor(QPainter& p, QRectF r, QColor a, QColor b, int cols) {
     const int rows = 8;
+    p.fillRect(r, shade(mix(a, b, 0.5), 0.7));
     const double vx = r.center().x();
     for (int row = 0; row < rows; ++row) {
         const double t0 = std::pow(double(row) / rows, 1.6),
@@ -135,7 +136,7 @@ void perspectiveFloor(QPainter& p, QRectF r, QColor a, QColor b, int cols) {
         const double y0 = r.top() + r.height() * t0, y1 = r.top() + r.height() * t1;
         for (int c = -cols; c < cols; ++c) {
             auto xAt = [&](double t, int col) {
-                return vx + col * (r.width() / cols) * (0.35 + 0.65 * t);
+                return vx + col * (r.width() / cols) * (0.55 + 0.45 * t);
             };
             QPolygonF q;
             q << QPointF(xAt(t0, c), y0) << QPointF(xAt(t0, c + 1), y0)

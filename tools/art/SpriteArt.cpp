@@ -185,32 +185,56 @@ void drawPerson(QPainter& p, const Recipe& recipe, int facing, int frame, double
         fill(p, shade(l.skin, 0.92));
         p.drawEllipse(head + QPointF(0, -3), 9, 6);
     } else {
-        // Hair: a cap over the top of the head, with fringe and length by style.
+        // Hair: a cap over the top of the head that stops above the eyes; seen from the back
+        // it covers the whole head. Paths are unions (winding fill), never cut-outs.
         QPainterPath h;
-        h.addEllipse(head + QPointF(0, -3), 11.5, 8.5);
-        // Seen from the back the hair covers the whole head.
-        if (facing == 0) h.addEllipse(head + QPointF(0, 1), 11, st == "long" ? 14 : 10.5);
-        if (facing == 0 && st == "long") h.addRect(QRectF(head.x() - 11, head.y(), 22, 16));
-        if (st == "long" && facing != 0) {
-            h.addRect(QRectF(head.x() - 12, head.y() - 3, 5, 17));
-            if (!side) h.addRect(QRectF(head.x() + 7, head.y() - 3, 5, 17));
+        h.setFillRule(Qt::WindingFill);
+        QPainterPath cap;
+        cap.addEllipse(head + QPointF(0, -1), 11.8, 11.3);
+        QPainterPath above;
+        above.addRect(QRectF(head.x() - 14, head.y() - 16, 28, facing == 0 ? 24 : 13.5));
+        h.addPath(cap.intersected(above));
+        if (facing != 0) {
+            // A fringe of three locks over the forehead, and the locks over the ears.
+            for (int k = -1; k <= 1; ++k) {
+                const double x = head.x() + (side ? 2 + k * 4 : k * 5.5);
+                QPainterPath lock;
+                lock.moveTo(x - 3.2, head.y() - 3);
+                lock.lineTo(x + (side ? 1.5 : 0), head.y() + 0.5);
+                lock.lineTo(x + 3.2, head.y() - 3);
+                h.addPath(lock);
+            }
+            if (!side) {
+                h.addRect(QRectF(head.x() - 11.5, head.y() - 4, 3, 7));
+                h.addRect(QRectF(head.x() + 8.5, head.y() - 4, 3, 7));
+            } else {
+                h.addRect(QRectF(head.x() - 11, head.y() - 4, 6, 9));
+            }
+        }
+        if (st == "long") {
+            if (facing == 0)
+                h.addRect(QRectF(head.x() - 11, head.y(), 22, 15));
+            else if (side)
+                h.addRect(QRectF(head.x() - 12, head.y() - 3, 8, 17));
+            else
+                h.addRect(QRectF(head.x() - 12.5, head.y() - 3, 4.5, 16)),
+                    h.addRect(QRectF(head.x() + 8, head.y() - 3, 4.5, 16));
         }
         if (st == "spiky") {
             for (int k = -2; k <= 2; ++k) {
                 QPainterPath spike;
-                spike.moveTo(head + QPointF(k * 4.5 - 3, -6));
-                spike.lineTo(head + QPointF(k * 5.5, -15 + std::abs(k)));
-                spike.lineTo(head + QPointF(k * 4.5 + 3, -6));
+                spike.moveTo(head + QPointF(k * 4.5 - 3.5, -7));
+                spike.lineTo(head + QPointF(k * 5.8, -16 + std::abs(k) * 1.2));
+                spike.lineTo(head + QPointF(k * 4.5 + 3.5, -7));
                 h.addPath(spike);
             }
         }
-        if (st == "tail" && facing != 2) h.addEllipse(head + QPointF(side ? -11 : 0, 4), 4, 7);
-        p.drawPath(h.simplified());
-        if (facing != 0) {
-            // Fringe over the forehead.
-            fill(p, shade(l.hair, 0.85));
-            p.drawRect(QRectF(head.x() - (side ? 4 : 9), head.y() - 6, side ? 13 : 18, 3));
-        }
+        if (st == "tail" && facing != 2) h.addEllipse(head + QPointF(side ? -11 : 0, 3), 4, 7);
+        fill(p, l.hair);
+        p.drawPath(h);
+        // A light streak on the hair.
+        fill(p, shade(l.hair, 1.35));
+        p.drawEllipse(head + QPointF(side ? 3 : -3, -8), 3.5, 1.6);
     }
     // Face: eyes on the front and side views.
     if (facing == 2) {
@@ -220,6 +244,9 @@ void drawPerson(QPainter& p, const Recipe& recipe, int facing, int frame, double
         fill(p, QColor(255, 255, 255));
         p.drawRect(QRectF(head.x() - 4.6, head.y() + 1.3, 1, 1.2));
         p.drawRect(QRectF(head.x() + 2.8, head.y() + 1.3, 1, 1.2));
+        fill(p, withAlpha(QColor(230, 120, 120), 150));
+        p.drawEllipse(head + QPointF(-7, 5.5), 2, 1.2);
+        p.drawEllipse(head + QPointF(7, 5.5), 2, 1.2);
     } else if (side) {
         fill(p, l.eyes);
         p.drawRect(QRectF(head.x() + 5, head.y() + 1, 2.4, 4));
