@@ -411,12 +411,10 @@ void pine(QPainter& p, const Recipe& r) {
 
 }  // namespace
 
-bool paintObject(QImage& img, const Recipe& r, Rng& rng) {
+bool drawObject(QPainter& p, const Recipe& r, Rng& rng) {
     const QString k = r.kind();
     // People and creatures are sprites of their own module.
-    if (paintSmallSprite(img, r)) return true;
-    QPainter p;
-    beginPainter(p, img, true);
+    if (drawSmallSprite(p, r)) return true;
     if (k == "flowers")
         flowers(p, r, rng);
     else if (k == "tuft")
@@ -459,10 +457,15 @@ bool paintObject(QImage& img, const Recipe& r, Rng& rng) {
         grove(p, r, rng);
     else if (k == "pine")
         pine(p, r);
-    else {
-        p.end();
+    else
         return false;
-    }
-    p.end();
     return true;
+}
+
+bool paintObject(QImage& img, const Recipe& r, Rng& rng) {
+    QPainter p;
+    beginPainter(p, img, true);
+    const bool drawn = drawObject(p, r, rng);
+    p.end();
+    return drawn;
 }

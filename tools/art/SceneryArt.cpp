@@ -474,19 +474,52 @@ void interior(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     const QColor wall = r.color("wall", QColor(190, 150, 110));
     room(p, s, wall, r.color("floor", QColor(160, 120, 80)), rng, what != "church");
     if (what == "inn") {
-        window(p, QRectF(W * 0.1, H * 0.12, 70, 60), QColor(140, 190, 240), shade(wood, 0.7));
-        for (double x : {W * 0.42, W * 0.72}) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(shade(wood, 0.8));
-            p.drawRect(QRectF(x, H * 0.4, 100, 70));
-            p.setBrush(QColor(245, 245, 240));
-            p.drawRect(QRectF(x + 6, H * 0.46, 88, 34));
+        window(p, QRectF(W * 0.08, H * 0.12, 70, 60), QColor(140, 190, 240), shade(wood, 0.7));
+        // A framed picture of the hills and a rug on the floor.
+        p.setPen(QPen(shade(wood, 0.5), 4));
+        p.setBrush(QColor(150, 200, 230));
+        p.drawRect(QRectF(W * 0.3, H * 0.14, 70, 46));
+        p.setPen(Qt::NoPen);
+        p.save();
+        p.setClipRect(QRectF(W * 0.3, H * 0.14, 70, 46));
+        p.setBrush(QColor(90, 160, 90));
+        p.drawEllipse(QRectF(W * 0.3 + 4, H * 0.14 + 24, 50, 30));
+        p.setBrush(QColor(70, 140, 80));
+        p.drawEllipse(QRectF(W * 0.3 + 26, H * 0.14 + 28, 44, 26));
+        p.restore();
+        QPolygonF rugShape;
+        rugShape << QPointF(W * 0.2, H * 0.78) << QPointF(W * 0.8, H * 0.78)
+                 << QPointF(W * 0.9, H * 0.98) << QPointF(W * 0.1, H * 0.98);
+        p.setBrush(r.color("cover", QColor(190, 60, 70)));
+        p.drawPolygon(rugShape);
+        p.setPen(QPen(QColor(240, 210, 120), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(QPolygonF() << QPointF(W * 0.23, H * 0.8) << QPointF(W * 0.77, H * 0.8)
+                                  << QPointF(W * 0.85, H * 0.96) << QPointF(W * 0.15, H * 0.96));
+        p.setPen(Qt::NoPen);
+        for (double x : {W * 0.5, W * 0.76}) {
+            // A bed seen from its foot: a tall headboard, pillow, blanket with a folded edge.
+            p.setBrush(shade(wood, 0.65));
+            p.drawRoundedRect(QRectF(x - 52, H * 0.3, 104, 60), 10, 10);
+            p.setBrush(shade(wood, 0.9));
+            p.drawRect(QRectF(x - 48, H * 0.44, 96, 64));
+            p.setBrush(QColor(250, 250, 244));
+            p.drawRoundedRect(QRectF(x - 30, H * 0.43, 60, 18), 8, 8);
             p.setBrush(r.color("cover", QColor(190, 60, 70)));
-            p.drawRect(QRectF(x + 6, H * 0.58, 88, 40));
-            p.setBrush(QColor(255, 255, 250));
-            p.drawEllipse(QRectF(x + 12, H * 0.47, 32, 16));
+            p.drawRect(QRectF(x - 46, H * 0.52, 92, 50));
+            p.setBrush(QColor(250, 250, 244));
+            p.drawRect(QRectF(x - 46, H * 0.52, 92, 8));
+            p.setBrush(shade(wood, 0.55));
+            p.drawRect(QRectF(x - 50, H * 0.66, 8, 16));
+            p.drawRect(QRectF(x + 42, H * 0.66, 8, 16));
         }
-        glowDisc(p, {W * 0.3, H * 0.2}, 60, QColor(255, 220, 150), 80);
+        // A bedside table with a candle.
+        p.setBrush(shade(wood, 0.75));
+        p.drawRect(QRectF(W * 0.615, H * 0.5, 34, 40));
+        p.setBrush(QColor(250, 246, 220));
+        p.drawRect(QRectF(W * 0.615 + 14, H * 0.44, 6, 12));
+        glowDisc(p, {W * 0.615 + 17, H * 0.43}, 30, QColor(255, 210, 120), 150);
+        glowDisc(p, {W * 0.2, H * 0.2}, 70, QColor(255, 230, 170), 70);
     } else if (what == "item") {
         shelf(p, QRectF(W * 0.06, H * 0.08, W * 0.88, H * 0.48), wood, rng,
               {QColor(80, 160, 230), QColor(220, 80, 90), QColor(120, 200, 110),
@@ -563,16 +596,15 @@ void sceneForestGate(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     // The warden owl perched on a low branch.
     p.setPen(QPen(QColor(100, 74, 50), 14, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(W * 0.92, H * 0.4), QPointF(W * 0.66, H * 0.44));
-    const QImage owl = objectSprite(Recipe(QStringLiteral("owl")), 32);
-    p.drawImage(QRectF(W * 0.66, H * 0.22, 110, 110), owl);
+    drawObjectAt(p, Recipe(QStringLiteral("owl")), QRectF(W * 0.66, H * 0.2, 120, 120), 32);
 }
 
 void sceneCampfire(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     forest(p, s, r, rng, true);
     const double W = s.width(), H = s.height();
     glowDisc(p, {W * 0.5, H * 0.78}, 260, QColor(255, 160, 70), 120);
-    const QImage fire = objectSprite(Recipe(QStringLiteral("campfire")), 32);
-    p.drawImage(QRectF(W * 0.5 - 48, H * 0.66, 96, 96), fire);
+    drawObjectAt(p, Recipe(QStringLiteral("campfire")), QRectF(W * 0.5 - 56, H * 0.62, 112, 112),
+                 32);
     drawPerson(
         p, Recipe(r.str("left", "person hair=#e8d080 style=long tunic=#f0f0f8 cape legs=#806070")),
         1, 0, 2.6, QPointF(W * 0.3, H * 0.95));
@@ -631,8 +663,8 @@ void sceneTowerTop(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
 void sceneStarStone(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     forest(p, s, r, rng, true);
     const double W = s.width(), H = s.height();
-    const QImage stone = objectSprite(Recipe(QStringLiteral("starstone")), 64);
-    p.drawImage(QRectF(W * 0.5 - 150, H * 0.3, 300, 300), stone);
+    drawObjectAt(p, Recipe(QStringLiteral("starstone")), QRectF(W * 0.5 - 150, H * 0.3, 300, 300),
+                 64);
     glowDisc(p, {W * 0.5, H * 0.52}, 160, QColor(250, 240, 170), 120);
     shootingStar(p, {W * 0.56, H * 0.3}, QPointF(0.7, 0.7), 180, QColor(255, 250, 200));
 }

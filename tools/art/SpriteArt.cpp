@@ -308,11 +308,9 @@ void owl(QPainter& p, const Recipe& r) {
 
 }  // namespace
 
-bool paintSmallSprite(QImage& img, const Recipe& r) {
+bool drawSmallSprite(QPainter& p, const Recipe& r) {
     const QString k = r.kind();
     if (k != "person" && k != "owl" && k != "monster") return false;
-    QPainter p;
-    beginPainter(p, img, true);
     if (k == "person") {
         drawPerson(p, r, r.integer("facing", 2), 0, r.num("scale", 0.5), QPointF(16, 30));
     } else if (k == "owl") {
@@ -323,6 +321,13 @@ bool paintSmallSprite(QImage& img, const Recipe& r) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         p.drawImage(QRectF(1, 1, 30, 30), big);
     }
-    p.end();
     return true;
+}
+
+bool paintSmallSprite(QImage& img, const Recipe& r) {
+    QPainter p;
+    beginPainter(p, img, true);
+    const bool drawn = drawSmallSprite(p, r);
+    p.end();
+    return drawn;
 }

@@ -19,3 +19,5 @@ QImage partySprites(const Recipe& look);
 // People, creatures and boss figures for 32 x 32 map cells ("person", "owl", "monster"
 // recipes). Returns false for other kinds.
 bool paintSmallSprite(QImage& img, const Recipe& r);
+// The same on a painter whose coordinates span one 32 x 32 cell.
+bool drawSmallSprite(QPainter& p, const Recipe& r);

@@ -317,10 +317,8 @@ void shrineIcon(QPainter& p, const Recipe& r) {
 
 }  // namespace
 
-bool paintTall(QImage& img, const Recipe& r, Rng& rng) {
+bool drawTall(QPainter& p, const Recipe& r, Rng& rng) {
     const QString k = r.kind();
-    QPainter p;
-    beginPainter(p, img, true);
     if (k == "tree")
         broadTree(p, r, rng);
     else if (k == "pinetree")
@@ -343,10 +341,15 @@ bool paintTall(QImage& img, const Recipe& r, Rng& rng) {
         towerIcon(p, r);
     else if (k == "shrine")
         shrineIcon(p, r);
-    else {
-        p.end();
+    else
         return false;
-    }
-    p.end();
     return true;
+}
+
+bool paintTall(QImage& img, const Recipe& r, Rng& rng) {
+    QPainter p;
+    beginPainter(p, img, true);
+    const bool drawn = drawTall(p, r, rng);
+    p.end();
+    return drawn;
 }

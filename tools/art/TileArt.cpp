@@ -56,3 +56,14 @@ QImage objectSprite(const Recipe& r, int size) {
     addOutline(img, QColor(22, 18, 26));
     return img;
 }
+
+void drawObjectAt(QPainter& p, const Recipe& r, const QRectF& target, int cellSize) {
+    Rng rng(r.text());
+    p.save();
+    p.translate(target.topLeft());
+    p.scale(target.width() / cellSize, target.height() / cellSize);
+    const bool drawn = cellSize == 64 ? drawTall(p, r, rng) : drawObject(p, r, rng);
+    p.restore();
+    if (!drawn)
+        throw ContentError(QStringLiteral("pictures.txt"), 0, "no object \"" + r.kind() + "\"");
+}

@@ -15,3 +15,6 @@ void paintTile(QImage& cell, const TileDef& tile, int variant);
 // An object painted as a map tile would be (hardened and outlined) on a transparent picture of
 // size x size (32 for props and blocks, 64 for tall objects), for use in larger pictures.
 QImage objectSprite(const Recipe& r, int size);
+// Draws an object of the tile painters smoothly into target on a larger picture (no hardening,
+// no outline): cellSize is the object's own cell, 32 or 64.
+void drawObjectAt(QPainter& p, const Recipe& r, const QRectF& target, int cellSize);
