@@ -73,6 +73,13 @@ TEST_F(FieldViewRules, DarknessLeavesTheRestOfTheViewTheClearedBackground) {
     EXPECT_NE(visible.pixel(340, 244), qRgb(9, 9, 9));
 }
 
+TEST_F(FieldViewRules, ALightLevelOtherThanDarkOrDimDrawsAsDaylight) {
+    st().Lighting = 7;  // only a broken save could hold this
+    Map_Make(st(), canvas, visible, {});
+    EXPECT_EQ(canvas.only("copy ground").size(), 19 * 19);
+    EXPECT_TRUE(canvas.only("light").isEmpty());
+}
+
 TEST_F(FieldViewRules, AtTheLeftEdgeTheViewRepeatsColumnZero) {
     st().MapX = 1;
     st().MapY = 1;
