@@ -13,16 +13,6 @@
 
 namespace {
 
-const WorldData& world() {
-    static const WorldData w(sampleWorldDir());
-    return w;
-}
-
-const World& model() {
-    static const World w = loadWorld(QStringLiteral(HOSHIKAGE_CONTENT_DIR));
-    return w;
-}
-
 bool allPixels(const QImage& img, const QRect& r, QRgb colour) {
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -31,21 +21,23 @@ bool allPixels(const QImage& img, const QRect& r, QRgb colour) {
 }
 
 TEST(WorldArt, PicturesHaveTheSizesTheScreensDrawThemAt) {
-    auto size = [](const char* name) { return world().picture(QString::fromUtf8(name)).size(); };
-    for (const PlaceRow& p : world().places)
+    auto size = [](const char* name) {
+        return sampleWorld().picture(QString::fromUtf8(name)).size();
+    };
+    for (const PlaceRow& p : sampleWorld().places)
         if (!p.battleBack.isBlank()) {
-            EXPECT_EQ(world().picture(p.battleBack.text()).size(), QSize(800, 448));
+            EXPECT_EQ(sampleWorld().picture(p.battleBack.text()).size(), QSize(800, 448));
         }
-    for (const FacilityRow& f : world().facilities)
+    for (const FacilityRow& f : sampleWorld().facilities)
         if (!f.picture.isEmpty()) {
-            EXPECT_EQ(world().picture(f.picture).size(), QSize(480, 320))
+            EXPECT_EQ(sampleWorld().picture(f.picture).size(), QSize(480, 320))
                 << f.picture.toStdString();
         }
-    for (const SceneRow& s : world().scenes)
+    for (const SceneRow& s : sampleWorld().scenes)
         if (!s.lines.isEmpty()) {
-            EXPECT_EQ(world().picture(s.picture).size(), QSize(768, 480));
+            EXPECT_EQ(sampleWorld().picture(s.picture).size(), QSize(768, 480));
         }
-    EXPECT_EQ(world().picture(world().openingPicture).size(), QSize(760, 440));
+    EXPECT_EQ(sampleWorld().picture(sampleWorld().openingPicture).size(), QSize(760, 440));
     EXPECT_EQ(size("Ca05.bmp"), QSize(96, 256));
     EXPECT_EQ(size("Ca05x.bmp"), QSize(96, 256));
     EXPECT_EQ(size("01.bmp"), QSize(128, 128));
@@ -66,8 +58,8 @@ TEST(WorldArt, PicturesHaveTheSizesTheScreensDrawThemAt) {
 TEST(WorldArt, MaskedSheetsAreCleanAndCellZeroIsEmpty) {
     // BMP masks are pure black and white, and the picture is black wherever the mask is white.
     for (const char* pair : {"tip200", "tip300", "tip400", "Ca05", "marker"}) {
-        const QImage img = world().picture(QStringLiteral("%1.bmp").arg(pair));
-        const QImage mask = world().picture(QStringLiteral("%1x.bmp").arg(pair));
+        const QImage img = sampleWorld().picture(QStringLiteral("%1.bmp").arg(pair));
+        const QImage mask = sampleWorld().picture(QStringLiteral("%1x.bmp").arg(pair));
         ASSERT_EQ(img.size(), mask.size()) << pair;
         int bad = 0;
         for (int y = 0; y < img.height(); ++y)
@@ -79,12 +71,12 @@ TEST(WorldArt, MaskedSheetsAreCleanAndCellZeroIsEmpty) {
         EXPECT_EQ(bad, 0) << pair;
     }
     // The screens draw code 0 of the object layers: cell (0, 0) must be fully transparent.
-    EXPECT_TRUE(allPixels(world().picture("tip200x.bmp"), QRect(0, 0, 32, 32), 0xffffff));
-    EXPECT_TRUE(allPixels(world().picture("tip300x.bmp"), QRect(0, 0, 32, 32), 0xffffff));
-    EXPECT_TRUE(allPixels(world().picture("tip400x.bmp"), QRect(0, 0, 64, 64), 0xffffff));
-    EXPECT_TRUE(allPixels(world().picture("tip400.bmp"), QRect(0, 0, 64, 64), 0));
+    EXPECT_TRUE(allPixels(sampleWorld().picture("tip200x.bmp"), QRect(0, 0, 32, 32), 0xffffff));
+    EXPECT_TRUE(allPixels(sampleWorld().picture("tip300x.bmp"), QRect(0, 0, 32, 32), 0xffffff));
+    EXPECT_TRUE(allPixels(sampleWorld().picture("tip400x.bmp"), QRect(0, 0, 64, 64), 0xffffff));
+    EXPECT_TRUE(allPixels(sampleWorld().picture("tip400.bmp"), QRect(0, 0, 64, 64), 0));
     // Every step of the party sprite is drawn.
-    const QImage party = world().picture("Ca05x.bmp");
+    const QImage party = sampleWorld().picture("Ca05x.bmp");
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 2; ++col)
             EXPECT_FALSE(allPixels(party, QRect(48 * col, 64 * row, 48, 64), 0xffffff))
@@ -92,7 +84,7 @@ TEST(WorldArt, MaskedSheetsAreCleanAndCellZeroIsEmpty) {
 }
 
 TEST(WorldArt, TheLightOverlayIsDarkAroundALitCentre) {
-    const QImage a = world().picture("01.bmp"), x = world().picture("01x.bmp");
+    const QImage a = sampleWorld().picture("01.bmp"), x = sampleWorld().picture("01x.bmp");
     EXPECT_EQ(a.pixel(64, 64) & 0xffffff, 0xffffffu) << "the centre keeps the view";
     EXPECT_EQ(a.pixel(1, 1) & 0xffffff, 0u) << "the corners are dark";
     for (int yy = 0; yy < 128; ++yy)
@@ -141,9 +133,10 @@ FringeCount fringe(const QImage& sheet, const QImage& mask, QPoint at, const QIm
 }
 
 TEST(WorldArt, EnemyAndBossSheetsShowWithoutFringes) {
-    const QImage enemies = world().picture("enpty02.jpeg"),
-                 enemyMask = world().picture("enpty02x.jpeg");
-    const QImage bosses = world().picture("en02.jpeg"), bossMask = world().picture("en02x.jpeg");
+    const QImage enemies = sampleWorld().picture("enpty02.jpeg"),
+                 enemyMask = sampleWorld().picture("enpty02x.jpeg");
+    const QImage bosses = sampleWorld().picture("en02.jpeg"),
+                 bossMask = sampleWorld().picture("en02x.jpeg");
     ASSERT_FALSE(enemies.isNull() || enemyMask.isNull() || bosses.isNull() || bossMask.isNull());
     // Every figure as painted, with the sheet it went to and where.
     struct Placed {
@@ -153,12 +146,13 @@ TEST(WorldArt, EnemyAndBossSheetsShowWithoutFringes) {
         QImage sprite;
     };
     std::vector<Placed> placed;
-    for (auto it = model().enemyLooks.constBegin(); it != model().enemyLooks.constEnd(); ++it)
+    for (auto it = contentModel().enemyLooks.constBegin();
+         it != contentModel().enemyLooks.constEnd(); ++it)
         for (int pose = 0; pose < 3; ++pose)
             placed.push_back({&enemies, &enemyMask,
                               QPoint((it.key() % 10) * 128, (3 * (it.key() / 10) + pose) * 128),
                               monsterPicture(Recipe(it.value()), pose)});
-    for (const BossDef& b : model().bosses)
+    for (const BossDef& b : contentModel().bosses)
         for (int pose = 0; pose < 3; ++pose)
             placed.push_back({&bosses, &bossMask, QPoint((b.no - 1) * 128, pose * 128),
                               monsterPicture(Recipe(b.look), pose)});
@@ -180,8 +174,8 @@ TEST(WorldArt, EnemyAndBossSheetsShowWithoutFringes) {
 
 TEST(WorldArt, SpritesKeepClearOfTheirCellEdges) {
     // A sprite touching its cell's edge would bleed into the neighbour through the JPEG blocks.
-    const QImage mask = world().picture("enpty02x.jpeg");
-    for (int code : model().enemyLooks.keys())
+    const QImage mask = sampleWorld().picture("enpty02x.jpeg");
+    for (int code : contentModel().enemyLooks.keys())
         for (int pose = 0; pose < 3; ++pose) {
             const QRect cell((code % 10) * 128, (3 * (code / 10) + pose) * 128, 128, 128);
             for (int k = 0; k < 128; ++k)
@@ -192,8 +186,8 @@ TEST(WorldArt, SpritesKeepClearOfTheirCellEdges) {
 }
 
 TEST(WorldArt, EveryEnemyOfThePlacesHasItsPictures) {
-    const QImage mask = world().picture("enpty02x.jpeg");
-    for (const PlaceRow& p : world().places)
+    const QImage mask = sampleWorld().picture("enpty02x.jpeg");
+    for (const PlaceRow& p : sampleWorld().places)
         for (const Value& e : p.enemySets) {
             if (e.isBlank()) continue;
             const int k = int(e.num());
@@ -205,8 +199,8 @@ TEST(WorldArt, EveryEnemyOfThePlacesHasItsPictures) {
             }
         }
     // Spell effects: row (icon - 1) / 10, column (last digit) - 1.
-    const QImage fx = world().picture("Mahou01x.jpeg");
-    for (auto it = world().magic.constBegin(); it != world().magic.constEnd(); ++it) {
+    const QImage fx = sampleWorld().picture("Mahou01x.jpeg");
+    for (auto it = sampleWorld().magic.constBegin(); it != sampleWorld().magic.constEnd(); ++it) {
         const int icon = it.value()[1];
         if (it.value()[0] == 0) continue;
         const QRect cell((icon % 10 - 1) * 64, ((icon - 1) / 10) * 64, 64, 64);
@@ -220,13 +214,13 @@ TEST(WorldArt, EveryEnemyOfThePlacesHasItsPictures) {
 
 TEST(WorldArt, EveryPlaceLoopsItsOwnTrack) {
     QSet<QString> tracks;
-    for (const PlaceRow& p : world().places) {
+    for (const PlaceRow& p : sampleWorld().places) {
         if (p.music.isBlank()) continue;
         tracks.insert(p.music.text());
     }
     EXPECT_GE(tracks.size(), 8);
     for (const QString& t : tracks) {
-        QFile f(world().path(t));
+        QFile f(sampleWorld().path(t));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << t.toStdString();
         const QByteArray b = f.readAll();
         ASSERT_GT(b.size(), 44);

@@ -5,6 +5,8 @@
 #include <QSet>
 
 #include "core/ValueReader.h"
+#include "support/DataDir.h"
+#include "world/ContentLoader.h"
 
 namespace {
 
@@ -265,4 +267,14 @@ QStringList WorldData::fieldMapFiles() const {
     }
     out.removeDuplicates();
     return out;
+}
+
+const WorldData& sampleWorld() {
+    static const WorldData w(sampleWorldDir());
+    return w;
+}
+
+const World& contentModel() {
+    static const World w = loadWorld(QStringLiteral(HOSHIKAGE_CONTENT_DIR));
+    return w;
 }

@@ -95,3 +95,10 @@ class WorldData {
     QStringList mapFiles() const;
     QStringList fieldMapFiles() const;  // maps of places 8 and up, their floors included
 };
+
+// The generated world of this build (build/use), read once for all tests.
+const WorldData& sampleWorld();
+
+struct World;
+// The generator's own model of content/, loaded once for all tests.
+const World& contentModel();

@@ -9,34 +9,30 @@
 
 namespace {
 
-const WorldData& world() {
-    static const WorldData w(sampleWorldDir());
-    return w;
-}
-
 int kindOf(int e) {
     return e <= 0 ? 0 : QString::number(e).front().digitValue();
 }
 
 TEST(WorldMaps, EveryMapFileHasTheSizeItPromises) {
     // Reading a map checks that exactly 6 + 6 * (MapSize + 1)^2 values are there.
-    for (const QString& f : world().mapFiles()) {
+    for (const QString& f : sampleWorld().mapFiles()) {
         SCOPED_TRACE(f.toStdString());
-        const MapFile m = world().map(f);
+        const MapFile m = sampleWorld().map(f);
         EXPECT_LE(m.size, 90) << "the field view pads 11 cells beyond the map";
     }
     // The town screen draws 25 x 19 cells and draws nothing for a smaller map.
-    for (const PlaceRow& p : world().places)
+    for (const PlaceRow& p : sampleWorld().places)
         if (p.kind == Value(1)) {
-            EXPECT_GE(world().map(p.map.text() + ".map").size, 24) << p.map.text().toStdString();
+            EXPECT_GE(sampleWorld().map(p.map.text() + ".map").size, 24)
+                << p.map.text().toStdString();
         }
-    EXPECT_EQ(world().map(QStringLiteral("Map_f01.map")).size, 60);
+    EXPECT_EQ(sampleWorld().map(QStringLiteral("Map_f01.map")).size, 60);
 }
 
 TEST(WorldMaps, FieldMapsAreClosedByBlockedCells) {
     // The field has no bounds check: every cell of the outer ring must keep the party out.
-    for (const QString& f : world().fieldMapFiles()) {
-        const MapFile m = world().map(f);
+    for (const QString& f : sampleWorld().fieldMapFiles()) {
+        const MapFile m = sampleWorld().map(f);
         for (int i = 0; i <= m.size; ++i) {
             for (auto [x, y] :
                  {std::pair{i, 0}, std::pair{i, m.size}, std::pair{0, i}, std::pair{m.size, i}}) {
@@ -49,11 +45,11 @@ TEST(WorldMaps, FieldMapsAreClosedByBlockedCells) {
     }
     // And no walk, at any point of the story, reaches the ring or beyond.
     for (int progress = 0; progress <= 6; ++progress) {
-        const Explorer ex(world(), progress);
+        const Explorer ex(sampleWorld(), progress);
         EXPECT_TRUE(ex.leaks.isEmpty()) << ex.leaks.join(u'\n').toStdString();
         EXPECT_TRUE(ex.faults.isEmpty()) << ex.faults.join(u'\n').toStdString();
         for (const QString& f : ex.mapsVisited) {
-            const MapFile m = world().map(f);
+            const MapFile m = sampleWorld().map(f);
             for (int i = 0; i <= m.size; ++i)
                 for (auto [x, y] :
                      {std::pair{i, 0}, std::pair{i, m.size}, std::pair{0, i}, std::pair{m.size, i}})
@@ -63,15 +59,15 @@ TEST(WorldMaps, FieldMapsAreClosedByBlockedCells) {
 }
 
 TEST(WorldMaps, TheWholeWorldCanBeWalkedByTheEndOfPartOne) {
-    const Explorer ex(world(), 6);
-    for (const QString& f : world().fieldMapFiles())
+    const Explorer ex(sampleWorld(), 6);
+    for (const QString& f : sampleWorld().fieldMapFiles())
         if (f != QStringLiteral("Sinden001.map")) {
             EXPECT_TRUE(ex.mapsVisited.contains(f)) << f.toStdString();
         }
     for (int b = 1; b <= 10; ++b) EXPECT_TRUE(ex.bossesMet.contains(b)) << "boss " << b;
     // Every chest of every map can be reached.
     for (const QString& f : ex.mapsVisited) {
-        const MapFile m = world().map(f);
+        const MapFile m = sampleWorld().map(f);
         for (int y = 0; y <= m.size; ++y)
             for (int x = 0; x <= m.size; ++x)
                 if (kindOf(m.event(x, y)) == 7) {
@@ -85,7 +81,7 @@ TEST(WorldMaps, TheWholeWorldCanBeWalkedByTheEndOfPartOne) {
 TEST(WorldMaps, ScenesAreMetOnlyWhenTheStoryHasReachedThem) {
     // Scene k moves the progress from k - 1 to k; met any earlier it would be told out of turn.
     for (int progress = 0; progress <= 6; ++progress) {
-        const Explorer ex(world(), progress);
+        const Explorer ex(sampleWorld(), progress);
         for (int k = 1; k <= 7; ++k) {
             if (k - 1 > progress) {
                 EXPECT_FALSE(ex.scenesMet.contains(k))
@@ -101,16 +97,16 @@ TEST(WorldMaps, ScenesAreMetOnlyWhenTheStoryHasReachedThem) {
 
 TEST(WorldMaps, TheForestStarStoneStandsWhereTheStoryLooksForIt) {
     // The story's sixth step marks mori001.map, MapX 37, MapY 20: grid cell (36, 20).
-    const MapFile m = world().map(QStringLiteral("mori001.map"));
+    const MapFile m = sampleWorld().map(QStringLiteral("mori001.map"));
     EXPECT_EQ(kindOf(m.event(36, 20)), 1) << "a blocked stone before the story wakes it";
     EXPECT_NE(m.at(4, 36, 20), 0) << "something to see there";
-    EXPECT_FALSE(Explorer(world(), 5).scenesMet.contains(7));
+    EXPECT_FALSE(Explorer(sampleWorld(), 5).scenesMet.contains(7));
 }
 
 TEST(WorldMaps, SwitchesAndTheGateSitWhereTheFieldRulesPutThem) {
     bool switch2 = false, switch3 = false, gate = false;
-    for (const QString& f : world().fieldMapFiles()) {
-        const MapFile m = world().map(f);
+    for (const QString& f : sampleWorld().fieldMapFiles()) {
+        const MapFile m = sampleWorld().map(f);
         if (m.size >= 27 && m.event(6, 25) == 306) {
             // Pressed from below, the switch reveals stairs at (6, 26) and steps the party back
             // to (6, 27): both must be floor, and the switch reachable only from there.
@@ -120,13 +116,13 @@ TEST(WorldMaps, SwitchesAndTheGateSitWhereTheFieldRulesPutThem) {
             EXPECT_NE(m.event(5, 25), 0);
             EXPECT_NE(m.event(7, 25), 0);
             EXPECT_NE(m.event(6, 24), 0);
-            EXPECT_TRUE(Explorer(world(), 6).reached(f, 6, 27));
+            EXPECT_TRUE(Explorer(sampleWorld(), 6).reached(f, 6, 27));
         }
         if (m.size >= 27 && m.event(5, 17) == 306) {
             switch3 = true;
             EXPECT_EQ(m.event(5, 18), 0);
             EXPECT_EQ(m.event(5, 19), 0);
-            EXPECT_TRUE(Explorer(world(), 6).reached(f, 5, 19));
+            EXPECT_TRUE(Explorer(sampleWorld(), 6).reached(f, 5, 19));
         }
         for (int y = 0; y <= m.size; ++y)
             for (int x = 0; x <= m.size; ++x) {
@@ -148,9 +144,11 @@ TEST(WorldMaps, SwitchesAndTheGateSitWhereTheFieldRulesPutThem) {
 }
 
 TEST(WorldMaps, EveryTileCodeInUseHasADrawnCell) {
-    const QImage ground = world().picture("ticp01.bmp"), feature = world().picture("tip100.bmp");
-    const QImage masks[] = {world().picture("tip200x.bmp"), world().picture("tip300x.bmp"),
-                            world().picture("tip400x.bmp")};
+    const QImage ground = sampleWorld().picture("ticp01.bmp"),
+                 feature = sampleWorld().picture("tip100.bmp");
+    const QImage masks[] = {sampleWorld().picture("tip200x.bmp"),
+                            sampleWorld().picture("tip300x.bmp"),
+                            sampleWorld().picture("tip400x.bmp")};
     ASSERT_FALSE(ground.isNull() || feature.isNull());
     auto cell = [](int code, int size) {
         return QRect(((code / 100) % 10) * size, (code % 100) * size, size, size);
@@ -169,8 +167,8 @@ TEST(WorldMaps, EveryTileCodeInUseHasADrawnCell) {
                 if (qGray(mask.pixel(x, y)) < 128) return true;
         return false;
     };
-    for (const QString& f : world().mapFiles()) {
-        const MapFile m = world().map(f);
+    for (const QString& f : sampleWorld().mapFiles()) {
+        const MapFile m = sampleWorld().map(f);
         QSet<int> seen[5];
         for (int y = 0; y <= m.size; ++y)
             for (int x = 0; x <= m.size; ++x)
@@ -195,9 +193,9 @@ TEST(WorldMaps, EveryTileCodeInUseHasADrawnCell) {
 TEST(WorldMaps, NoFeatureCutsIntoATallObject) {
     // Tall objects overhang their cell; a feature drawn later in the same pass (to the right of
     // or below the object) is opaque and would cut a notch into it.
-    for (const QString& f : world().mapFiles()) {
-        const MapFile m = world().map(f);
-        const bool field = world().fieldMapFiles().contains(f);
+    for (const QString& f : sampleWorld().mapFiles()) {
+        const MapFile m = sampleWorld().map(f);
+        const bool field = sampleWorld().fieldMapFiles().contains(f);
         for (int y = 0; y <= m.size; ++y)
             for (int x = 0; x <= m.size; ++x) {
                 if (m.at(1, x, y) <= 0) continue;
@@ -214,11 +212,11 @@ TEST(WorldMaps, NoFeatureCutsIntoATallObject) {
 }
 
 TEST(WorldMaps, StairsLandOnFreeCells) {
-    for (const QString& f : world().fieldMapFiles()) {
-        if (!world().hasStairs(f)) continue;
-        const StairsFile s = world().stairs(f);
+    for (const QString& f : sampleWorld().fieldMapFiles()) {
+        if (!sampleWorld().hasStairs(f)) continue;
+        const StairsFile s = sampleWorld().stairs(f);
         EXPECT_EQ(s.startFloor, 1) << f.toStdString();
-        const MapFile m = world().map(f);
+        const MapFile m = sampleWorld().map(f);
         if (s.type == 1) {
             for (int k = 0; k <= 10; ++k) {
                 const auto [x, y] = s.destinations[k];
@@ -227,7 +225,7 @@ TEST(WorldMaps, StairsLandOnFreeCells) {
             }
         } else {
             for (const QString& floor : s.floorMaps)
-                EXPECT_TRUE(world().has(floor + ".map")) << floor.toStdString();
+                EXPECT_TRUE(sampleWorld().has(floor + ".map")) << floor.toStdString();
         }
     }
 }

@@ -8,20 +8,6 @@
 
 namespace {
 
-QPainterPath starPath(QPointF c, int points, double outer, double inner, double turn = 0) {
-    QPainterPath s;
-    for (int k = 0; k < points * 2; ++k) {
-        const double a = -M_PI / 2 + turn + k * M_PI / points, rad = k % 2 ? inner : outer;
-        const QPointF q = c + QPointF(std::cos(a) * rad, std::sin(a) * rad);
-        if (k == 0)
-            s.moveTo(q);
-        else
-            s.lineTo(q);
-    }
-    s.closeSubpath();
-    return s;
-}
-
 void glow(QPainter& p, QPointF c, double r, QColor col) {
     QRadialGradient g(c, r);
     g.setColorAt(0, QColor(255, 255, 240));
@@ -70,7 +56,7 @@ QImage effectPicture(const Recipe& r) {
             p.restore();
         }
         p.setBrush(shade(c, 1.6));
-        p.drawPath(starPath(mid, 6, 9, 4));
+        p.drawPath(starShape(mid, 6, 9, 4));
     } else if (k == "bolt") {  // lightning
         QPainterPath b;
         b.moveTo(36, 4), b.lineTo(20, 30), b.lineTo(31, 30), b.lineTo(22, 60), b.lineTo(46, 24);
@@ -90,7 +76,7 @@ QImage effectPicture(const Recipe& r) {
             }
             p.setPen(Qt::NoPen);
             p.setBrush(c);
-            p.drawPath(starPath(q, 5, k == "meteor" ? 11 : 8, k == "meteor" ? 5 : 3.5));
+            p.drawPath(starShape(q, 5, k == "meteor" ? 11 : 8, k == "meteor" ? 5 : 3.5));
             p.setBrush(QColor(255, 255, 250));
             p.drawEllipse(q, 2, 2);
         }
@@ -99,10 +85,10 @@ QImage effectPicture(const Recipe& r) {
             const QPointF q(10 + rng.range(0, 44), 10 + rng.range(0, 44));
             p.setPen(Qt::NoPen);
             p.setBrush(i % 2 ? c : shade(c, 1.4));
-            p.drawPath(starPath(q, 4, 7 + rng.range(0, 4), 2));
+            p.drawPath(starShape(q, 4, 7 + rng.range(0, 4), 2));
         }
         p.setBrush(shade(c, 1.5));
-        p.drawPath(starPath(mid, 4, 14, 3.5));
+        p.drawPath(starShape(mid, 4, 14, 3.5));
     } else if (k == "shield") {
         QPainterPath s;
         s.moveTo(32, 6), s.lineTo(54, 14), s.cubicTo(54, 38, 44, 52, 32, 58);
@@ -113,7 +99,7 @@ QImage effectPicture(const Recipe& r) {
         p.drawPath(s);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 240));
-        p.drawPath(starPath({32, 30}, 4, 11, 3));
+        p.drawPath(starShape({32, 30}, 4, 11, 3));
     } else if (k == "wind") {
         p.setBrush(Qt::NoBrush);
         for (int i = 0; i < 3; ++i) {

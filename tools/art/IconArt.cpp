@@ -21,20 +21,6 @@ void plate(QPainter& p, int size, QColor base) {
     p.drawLine(QPointF(4, 2), QPointF(size - 4, 2));
 }
 
-QPainterPath star(QPointF c, double outer, double inner, int points = 5) {
-    QPainterPath s;
-    for (int k = 0; k < points * 2; ++k) {
-        const double a = -M_PI / 2 + k * M_PI / points, rad = k % 2 ? inner : outer;
-        const QPointF q = c + QPointF(std::cos(a) * rad, std::sin(a) * rad);
-        if (k == 0)
-            s.moveTo(q);
-        else
-            s.lineTo(q);
-    }
-    s.closeSubpath();
-    return s;
-}
-
 void inkPen(QPainter& p, QColor c, double w) {
     p.setPen(QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
@@ -66,7 +52,7 @@ QImage buttonIcon(const QString& name) {
         p.drawLine(QPointF(9, 28), QPointF(21, 15));
         p.setPen(QPen(dark, 1));
         p.setBrush(gold);
-        p.drawPath(star({24, 12}, 8, 3.4));
+        p.drawPath(starShape({24, 12}, 5, 8, 3.4));
         p.setPen(Qt::NoPen);
         p.setBrush(ink);
         p.drawEllipse(QPointF(10, 10), 1.5, 1.5);
@@ -123,7 +109,7 @@ QImage buttonIcon(const QString& name) {
         p.drawPath(sh);
         p.setPen(Qt::NoPen);
         p.setBrush(gold);
-        p.drawPath(star({18, 17}, 6, 2.6));
+        p.drawPath(starShape({18, 17}, 5, 6, 2.6));
     } else if (name == "plus" || name == "minus") {
         p.setPen(Qt::NoPen);
         p.setBrush(ink);

@@ -626,19 +626,9 @@ QImage hitPose(const QImage& stand) {
             out.setPixelColor(x, y, withAlpha(mix(c, QColor(255, 250, 240), 0.45), c.alpha()));
         }
     beginPainter(p, out, true);
-    QPainterPath star;
-    for (int k = 0; k < 16; ++k) {
-        const double a = k * M_PI / 8, rad = k % 2 ? 6 : 16;
-        const QPointF q(50 + std::cos(a) * rad, 50 + std::sin(a) * rad);
-        if (k == 0)
-            star.moveTo(q);
-        else
-            star.lineTo(q);
-    }
-    star.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 120));
-    p.drawPath(star);
+    p.drawPath(starShape({50, 50}, 8, 16, 6, M_PI / 2));
     p.setBrush(QColor(255, 255, 255));
     p.drawEllipse(QPointF(50, 50), 5, 5);
     p.end();

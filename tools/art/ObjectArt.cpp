@@ -11,15 +11,6 @@
 
 namespace {
 
-void blob(QPainter& p, QPointF c, double rx, double ry, QColor col, QColor light) {
-    QRadialGradient g(c - QPointF(rx * 0.35, ry * 0.4), std::max(rx, ry) * 1.3);
-    g.setColorAt(0, light);
-    g.setColorAt(1, col);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(c, rx, ry);
-}
-
 void flowers(QPainter& p, const Recipe& r, Rng& rng) {
     const QColor leaf = r.color("leaf", QColor(60, 130, 60));
     const QColor petal = r.color("petal", QColor(240, 120, 160));
@@ -49,9 +40,9 @@ void tuft(QPainter& p, const Recipe& r, Rng& rng) {
 
 void bush(QPainter& p, const Recipe& r, Rng& rng) {
     const QColor c = r.color("base", QColor(52, 120, 60));
-    blob(p, {16, 19}, 12, 9, c, shade(c, 1.4));
-    blob(p, {10, 15}, 7, 6, c, shade(c, 1.45));
-    blob(p, {21, 14}, 7, 6, c, shade(c, 1.5));
+    litBlob(p, {16, 19}, 12, 9, c, shade(c, 1.4));
+    litBlob(p, {10, 15}, 7, 6, c, shade(c, 1.45));
+    litBlob(p, {21, 14}, 7, 6, c, shade(c, 1.5));
     if (r.has("berry")) {
         p.setBrush(r.color("berry", QColor(200, 40, 60)));
         for (int i = 0; i < 5; ++i)
@@ -135,7 +126,7 @@ void mushroom(QPainter& p, const Recipe& r) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(236, 228, 206));
     p.drawRect(QRectF(13, 17, 6, 10));
-    blob(p, {16, 16}, 10, 6, cap, shade(cap, 1.4));
+    litBlob(p, {16, 16}, 10, 6, cap, shade(cap, 1.4));
     p.setBrush(QColor(250, 246, 236));
     p.drawEllipse(QPointF(12, 14), 1.8, 1.5);
     p.drawEllipse(QPointF(19, 13), 1.6, 1.3);
@@ -246,17 +237,7 @@ void sign(QPainter& p, const Recipe& r) {
     } else if (icon == "church") {  // a star on a pole
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(240, 210, 80));
-        QPainterPath s;
-        for (int k = 0; k < 10; ++k) {
-            const double a = -M_PI / 2 + k * M_PI / 5, rad = k % 2 ? 2.6 : 6.5;
-            const QPointF q(16 + std::cos(a) * rad, 18.5 + std::sin(a) * rad);
-            if (k == 0)
-                s.moveTo(q);
-            else
-                s.lineTo(q);
-        }
-        s.closeSubpath();
-        p.drawPath(s);
+        p.drawPath(starShape({16, 18.5}, 5, 6.5, 2.6));
     }
 }
 
@@ -385,7 +366,7 @@ void grove(QPainter& p, const Recipe& r, Rng& rng) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(90, 60, 40));
         p.drawRect(QRectF(q.x() - 1.5, q.y() + 4, 3, 5));
-        blob(p, q, 7 + rng.range(0, 1), 6.5, c, shade(c, 1.45));
+        litBlob(p, q, 7 + rng.range(0, 1), 6.5, c, shade(c, 1.45));
     }
 }
 
@@ -460,12 +441,4 @@ bool drawObject(QPainter& p, const Recipe& r, Rng& rng) {
     else
         return false;
     return true;
-}
-
-bool paintObject(QImage& img, const Recipe& r, Rng& rng) {
-    QPainter p;
-    beginPainter(p, img, true);
-    const bool drawn = drawObject(p, r, rng);
-    p.end();
-    return drawn;
 }

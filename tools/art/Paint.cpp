@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 
@@ -172,4 +173,27 @@ void noiseFill(QImage& img, const QRect& r, QColor base, double amount, Rng& rng
                 for (int dx = 0; dx < px && x + dx <= r.right(); ++dx) plot(img, x + dx, y + dy, c);
         }
     }
+}
+
+QPainterPath starShape(QPointF c, int points, double outer, double inner, double turn) {
+    QPainterPath s;
+    for (int k = 0; k < points * 2; ++k) {
+        const double a = -M_PI / 2 + turn + k * M_PI / points, rad = k % 2 ? inner : outer;
+        const QPointF q = c + QPointF(std::cos(a) * rad, std::sin(a) * rad);
+        if (k == 0)
+            s.moveTo(q);
+        else
+            s.lineTo(q);
+    }
+    s.closeSubpath();
+    return s;
+}
+
+void litBlob(QPainter& p, QPointF c, double rx, double ry, QColor col, QColor light) {
+    QRadialGradient g(c - QPointF(rx * 0.35, ry * 0.42), std::max(rx, ry) * 1.28);
+    g.setColorAt(0, light);
+    g.setColorAt(1, col);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, rx, ry);
 }

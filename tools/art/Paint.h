@@ -67,6 +67,12 @@ QByteArray encodeJpeg(const QImage& img, int quality);
 QByteArray encodeGreyJpeg(const QImage& img, int quality);
 QByteArray encodePng(const QImage& img);
 
+// A star of `points` points around c (outer and inner radius), the first point straight up
+// unless turned.
+QPainterPath starShape(QPointF c, int points, double outer, double inner, double turn = 0);
+// A round shape lit from the upper left: a radial gradient from light to col.
+void litBlob(QPainter& p, QPointF c, double rx, double ry, QColor col, QColor light);
+
 // Fills a rectangle with noise around a base colour, seeded, in square "pixels" of size px.
 void noiseFill(QImage& img, const QRect& r, QColor base, double amount, Rng& rng, int px = 1);
 // Sets one pixel when it lies inside the picture.

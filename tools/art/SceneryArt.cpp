@@ -251,20 +251,6 @@ void magicCircle(QPainter& p, QPointF c, double rx, double ry, QColor col) {
     glowDisc(p, c, rx * 1.1, col, 90);
 }
 
-QPainterPath star5(QPointF c, double outer, double inner) {
-    QPainterPath s;
-    for (int k = 0; k < 10; ++k) {
-        const double a = -M_PI / 2 + k * M_PI / 5, rad = k % 2 ? inner : outer;
-        const QPointF q = c + QPointF(std::cos(a) * rad, std::sin(a) * rad);
-        if (k == 0)
-            s.moveTo(q);
-        else
-            s.lineTo(q);
-    }
-    s.closeSubpath();
-    return s;
-}
-
 void shootingStar(QPainter& p, QPointF head, QPointF dir, double len, QColor c) {
     QLinearGradient g(head, head - dir * len);
     g.setColorAt(0, withAlpha(c, 255));
@@ -576,7 +562,7 @@ void interior(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
         p.drawPath(arch.simplified());
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 250, 220));
-        p.drawPath(star5({W * 0.5, H * 0.26}, 22, 9));
+        p.drawPath(starShape({W * 0.5, H * 0.26}, 5, 22, 9));
         rays(p, {W * 0.5, H * 0.2}, 0.2, H * 0.7, QColor(255, 240, 200));
         altarShape(p, {W * 0.5, H * 0.74}, 110, QColor(230, 226, 220),
                    r.color("cloth", QColor(60, 80, 170)));
@@ -620,7 +606,7 @@ void sceneShrineAltar(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     glowDisc(p, {W * 0.5, H * 0.52}, 90, r.color("glow", QColor(150, 255, 200)), 200);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 240));
-    p.drawPath(star5({W * 0.5, H * 0.5}, 16, 7));
+    p.drawPath(starShape({W * 0.5, H * 0.5}, 5, 16, 7));
 }
 
 void sceneCrystalSeal(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
@@ -640,7 +626,7 @@ void sceneCaveAltar(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     glowDisc(p, {W * 0.5, H * 0.35}, 120, QColor(200, 230, 255), 150);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 240));
-    p.drawPath(star5({W * 0.5, H * 0.2}, 12, 5));
+    p.drawPath(starShape({W * 0.5, H * 0.2}, 5, 12, 5));
 }
 
 void sceneTowerTop(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
@@ -687,7 +673,7 @@ void sceneStarTemple(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     p.drawRect(QRectF(0, H * 0.06, W, 30));
     glowDisc(p, {W * 0.5, H * 0.4}, 170, r.color("glow", QColor(160, 200, 255)), 150);
     p.setBrush(QColor(255, 250, 210));
-    p.drawPath(star5({W * 0.5, H * 0.4}, 50, 20));
+    p.drawPath(starShape({W * 0.5, H * 0.4}, 5, 50, 20));
 }
 
 void opening(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
@@ -724,7 +710,7 @@ void titleArt(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     glowDisc(p, {W * 0.5, H * 0.3}, 200, QColor(120, 140, 255), 70);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 250, 220));
-    p.drawPath(star5({W * 0.5, H * 0.28}, 26, 10));
+    p.drawPath(starShape({W * 0.5, H * 0.28}, 5, 26, 10));
     glowDisc(p, {W * 0.5, H * 0.28}, 60, QColor(255, 250, 200), 200);
     shootingStar(p, {W * 0.2, H * 0.15}, QPointF(-0.7, 0.7), 80, QColor(220, 230, 255));
     ridge(p, W, H * 0.74, 30, H, QColor(20, 24, 50), rng);
@@ -754,10 +740,10 @@ void titleSide(QPainter& p, QSize s, const Recipe& r, Rng& rng) {
     p.drawEllipse(QPointF(W / 2, H * 0.42), 62, 62);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 246, 210));
-    p.drawPath(star5({W / 2, H * 0.42}, 50, 20));
+    p.drawPath(starShape({W / 2, H * 0.42}, 5, 50, 20));
     p.setBrush(QColor(230, 190, 90));
-    p.drawPath(star5({W / 2, H * 0.42}, 22, 9));
-    for (int k = 0; k < 3; ++k) p.drawPath(star5({W * (0.3 + k * 0.2), H * 0.8}, 8, 3));
+    p.drawPath(starShape({W / 2, H * 0.42}, 5, 22, 9));
+    for (int k = 0; k < 3; ++k) p.drawPath(starShape({W * (0.3 + k * 0.2), H * 0.8}, 5, 8, 3));
 }
 
 void gameOver(QPainter& p, QSize s, const Recipe&, Rng& rng) {
@@ -773,7 +759,7 @@ void gameOver(QPainter& p, QSize s, const Recipe&, Rng& rng) {
     p.drawLine(QPointF(W * 0.5, H * 0.46), QPointF(W * 0.5, H * 0.36));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 100, 110));
-    p.drawPath(star5({W * 0.5, H * 0.22}, 20, 8));
+    p.drawPath(starShape({W * 0.5, H * 0.22}, 5, 20, 8));
 }
 
 void textPicture(QPainter& p, QSize s, const Recipe& r) {
@@ -881,8 +867,8 @@ QImage titleLogo(const QString& title, QSize size) {
     p.setBrush(g);
     p.drawPath(t);
     p.setBrush(QColor(255, 255, 240));
-    p.drawPath(star5({t.boundingRect().left() - 14, H * 0.3}, 8, 3));
-    p.drawPath(star5({t.boundingRect().right() + 14, H * 0.7}, 6, 2.5));
+    p.drawPath(starShape({t.boundingRect().left() - 14, H * 0.3}, 5, 8, 3));
+    p.drawPath(starShape({t.boundingRect().right() + 14, H * 0.7}, 5, 6, 2.5));
     p.end();
     return img;
 }

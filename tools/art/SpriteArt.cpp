@@ -323,11 +323,3 @@ bool drawSmallSprite(QPainter& p, const Recipe& r) {
     }
     return true;
 }
-
-bool paintSmallSprite(QImage& img, const Recipe& r) {
-    QPainter p;
-    beginPainter(p, img, true);
-    const bool drawn = drawSmallSprite(p, r);
-    p.end();
-    return drawn;
-}

@@ -17,7 +17,5 @@ void drawPerson(QPainter& p, const Recipe& look, int facing, int frame, double s
 QImage partySprites(const Recipe& look);
 
 // People, creatures and boss figures for 32 x 32 map cells ("person", "owl", "monster"
-// recipes). Returns false for other kinds.
-bool paintSmallSprite(QImage& img, const Recipe& r);
-// The same on a painter whose coordinates span one 32 x 32 cell.
+// recipes), on a painter whose coordinates span one cell. Returns false for other kinds.
 bool drawSmallSprite(QPainter& p, const Recipe& r);

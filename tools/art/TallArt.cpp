@@ -23,15 +23,6 @@ Anchor anchorOf(const Recipe& r) {
     return {QPointF(32, 56), 1.0};
 }
 
-void blob(QPainter& p, QPointF c, double rx, double ry, QColor col, QColor light) {
-    QRadialGradient g(c - QPointF(rx * 0.35, ry * 0.45), std::max(rx, ry) * 1.25);
-    g.setColorAt(0, light);
-    g.setColorAt(1, col);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(c, rx, ry);
-}
-
 void broadTree(QPainter& p, const Recipe& r, Rng& rng) {
     const Anchor a = anchorOf(r);
     const QColor leaf = r.color("base", QColor(54, 122, 58));
@@ -45,11 +36,11 @@ void broadTree(QPainter& p, const Recipe& r, Rng& rng) {
     trunk.lineTo(8, 1), trunk.lineTo(-8, 1);
     p.drawPath(trunk);
     const QColor dark = shade(leaf, 0.72), light = shade(leaf, 1.45);
-    blob(p, {-13, -27}, 14, 12, dark, shade(leaf, 1.1));
-    blob(p, {13, -27}, 14, 12, dark, shade(leaf, 1.1));
-    blob(p, {0, -36}, 18, 16, leaf, light);
-    blob(p, {-8, -44}, 11, 9, leaf, light);
-    blob(p, {9, -43}, 11, 9, leaf, light);
+    litBlob(p, {-13, -27}, 14, 12, dark, shade(leaf, 1.1));
+    litBlob(p, {13, -27}, 14, 12, dark, shade(leaf, 1.1));
+    litBlob(p, {0, -36}, 18, 16, leaf, light);
+    litBlob(p, {-8, -44}, 11, 9, leaf, light);
+    litBlob(p, {9, -43}, 11, 9, leaf, light);
     p.setBrush(shade(leaf, 1.6));
     for (int i = 0; i < 6; ++i)
         p.drawEllipse(QPointF(rng.range(-16, 12), rng.range(-48, -28)), 1.6, 1.6);
@@ -181,18 +172,8 @@ void starStone(QPainter& p, const Recipe& r) {
     p.setBrush(QColor(70, 120, 70));
     p.drawEllipse(QPointF(-8, -6), 6, 4);
     p.drawEllipse(QPointF(9, -10), 4, 6);
-    QPainterPath star;
-    for (int k = 0; k < 10; ++k) {
-        const double ang = -M_PI / 2 + k * M_PI / 5, rad = k % 2 ? 3.5 : 8;
-        const QPointF q(std::cos(ang) * rad, -28 + std::sin(ang) * rad);
-        if (k == 0)
-            star.moveTo(q);
-        else
-            star.lineTo(q);
-    }
-    star.closeSubpath();
     p.setBrush(r.color("glow", QColor(250, 240, 170)));
-    p.drawPath(star);
+    p.drawPath(starShape({0, -28}, 5, 8, 3.5));
 }
 
 // --- world map icons, about two cells wide, drawn for the town screen's anchor -------------
@@ -247,7 +228,7 @@ void forestIcon(QPainter& p, const Recipe& r) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(90, 64, 44));
         p.drawRect(QRectF(t.x() - 2, t.y() + 6, 4, 8));
-        blob(p, t, 11, 10, shade(leaf, 0.8), shade(leaf, 1.45));
+        litBlob(p, t, 11, 10, shade(leaf, 0.8), shade(leaf, 1.45));
     }
 }
 
@@ -344,12 +325,4 @@ bool drawTall(QPainter& p, const Recipe& r, Rng& rng) {
     else
         return false;
     return true;
-}
-
-bool paintTall(QImage& img, const Recipe& r, Rng& rng) {
-    QPainter p;
-    beginPainter(p, img, true);
-    const bool drawn = drawTall(p, r, rng);
-    p.end();
-    return drawn;
 }

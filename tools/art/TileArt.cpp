@@ -5,7 +5,16 @@
 
 namespace {
 const QStringList kAutotilePainters = {"water", "wall", "roof"};
+
+// Draws a prop, block or tall object on a transparent cell picture.
+bool drawInto(QImage& img, bool tall, const Recipe& r, Rng& rng) {
+    QPainter p;
+    beginPainter(p, img, true);
+    const bool drawn = tall ? drawTall(p, r, rng) : drawObject(p, r, rng);
+    p.end();
+    return drawn;
 }
+}  // namespace
 
 void paintTile(QImage& cell, const TileDef& tile, int variant) {
     const Recipe r(tile.painter);
@@ -36,10 +45,10 @@ void paintTile(QImage& cell, const TileDef& tile, int variant) {
             return;
         case Sheet::Prop:
         case Sheet::Block:
-            if (!paintObject(cell, r, rng)) fail("no object painter \"" + r.kind() + "\"");
+            if (!drawInto(cell, false, r, rng)) fail("no object painter \"" + r.kind() + "\"");
             break;
         case Sheet::Tall:
-            if (!paintTall(cell, r, rng)) fail("no tall painter \"" + r.kind() + "\"");
+            if (!drawInto(cell, true, r, rng)) fail("no tall painter \"" + r.kind() + "\"");
             break;
     }
     hardenAlpha(cell);
@@ -49,7 +58,7 @@ void paintTile(QImage& cell, const TileDef& tile, int variant) {
 QImage objectSprite(const Recipe& r, int size) {
     QImage img = blankArgb(size, size);
     Rng rng(r.text());
-    const bool drawn = size == 64 ? paintTall(img, r, rng) : paintObject(img, r, rng);
+    const bool drawn = drawInto(img, size == 64, r, rng);
     if (!drawn)
         throw ContentError(QStringLiteral("pictures.txt"), 0, "no object \"" + r.kind() + "\"");
     hardenAlpha(img);

@@ -34,11 +34,8 @@ void paintGroundRecipe(QImage& img, const Recipe& r, Rng& rng);
 // Features (FeatureArt.cpp): opaque cells that draw their own floor first.
 void paintFeature(QImage& img, const Recipe& r, Rng& rng);
 
-// Props and blocks (ObjectArt.cpp): transparent 32 x 32 cells. drawObject paints on a painter
-// whose coordinates span one cell, so larger pictures can draw the same object at any size.
-bool paintObject(QImage& img, const Recipe& r, Rng& rng);
+// Props and blocks (ObjectArt.cpp) on a painter whose coordinates span one 32 x 32 cell, and
+// tall objects (TallArt.cpp) on one that spans 64 x 64, so that tiles and larger pictures draw
+// the same objects. They return false for a kind they do not know.
 bool drawObject(QPainter& p, const Recipe& r, Rng& rng);
-
-// Tall objects (TallArt.cpp): transparent 64 x 64 cells; drawTall as drawObject.
-bool paintTall(QImage& img, const Recipe& r, Rng& rng);
 bool drawTall(QPainter& p, const Recipe& r, Rng& rng);

@@ -48,6 +48,16 @@ void loadCharacters(const QString& dir, World& w) {
     }
 }
 
+// The number in column `column`: within lo..hi and not yet used in `taken`.
+template <class Map>
+int newNumber(const SourceRow& r, const QString& column, int lo, int hi, const Map& taken,
+              const QString& what) {
+    const int n = r.integer(column);
+    if (n < lo || n > hi) r.fail(QStringLiteral("%1 numbers run %2..%3").arg(what).arg(lo).arg(hi));
+    if (taken.contains(n)) r.fail(QStringLiteral("%1 number %2 used twice").arg(what).arg(n));
+    return n;
+}
+
 int slotOf(const SourceRow& r) {
     static const QStringList names = {"weapon", "armour", "helmet", "shield", "extra"};
     const int i = names.indexOf(r.text("slot"));
@@ -59,9 +69,7 @@ void loadEquipment(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "equipment.txt"));
     for (const SourceRow& r : t.rows()) {
         EquipRecord e;
-        e.EquipNo = r.integer("no");
-        if (e.EquipNo < 1 || e.EquipNo > 99) r.fail("equipment numbers run 1..99");
-        if (w.equipment.contains(e.EquipNo)) r.fail("equipment number used twice");
+        e.EquipNo = newNumber(r, "no", 1, 99, w.equipment, "equipment");
         e.EquipSlot = slotOf(r);
         e.EquipKind = e.EquipSlot;
         e.EquipName = fitted(r, "name", 20);
@@ -78,9 +86,7 @@ void loadItems(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "items.txt"));
     for (const SourceRow& r : t.rows()) {
         ItemRecord i;
-        i.ItemNo = r.integer("no");
-        if (i.ItemNo < 1 || i.ItemNo > 100) r.fail("item numbers run 1..100");
-        if (w.items.contains(i.ItemNo)) r.fail("item number used twice");
+        i.ItemNo = newNumber(r, "no", 1, 100, w.items, "item");
         i.ItemName = fitted(r, "name", 20);
         i.ItemEffect = r.integer("effect");
         i.ItemKind = i.ItemEffect;
@@ -96,9 +102,7 @@ void loadMagic(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "magic.txt"));
     for (const SourceRow& r : t.rows()) {
         MagicRecord m;
-        m.MagicNo = r.integer("no");
-        if (m.MagicNo < 1 || m.MagicNo > 100) r.fail("spell numbers run 1..100");
-        if (w.magic.contains(m.MagicNo)) r.fail("spell number used twice");
+        m.MagicNo = newNumber(r, "no", 1, 100, w.magic, "spell");
         m.MagicIcon = r.integer("icon");
         if (m.MagicIcon % 10 == 0) r.fail("an effect icon ending in 0 names no picture cell");
         m.MagicName = fitted(r, "name", 20);
@@ -115,9 +119,7 @@ void loadMagic(const QString& dir, World& w) {
 void loadEnemies(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "enemies.txt"));
     for (const SourceRow& r : t.rows()) {
-        const int code = r.integer("code");
-        if (code < 0 || code > 99) r.fail("encounter codes run 0..99");
-        if (w.enemies.contains(code)) r.fail("encounter code used twice");
+        const int code = newNumber(r, "code", 0, 99, w.enemies, "encounter code");
         EnemyRecord e;
         e.EnemyNo = code + 1;
         e.EnemyName = fitted(r, "name", 20);
@@ -171,9 +173,7 @@ void loadPlaces(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "places.txt"));
     for (const SourceRow& r : t.rows()) {
         PlaceDef p;
-        p.no = r.integer("no");
-        if (p.no < 0 || p.no > 99) r.fail("place numbers run 0..99");
-        if (w.places.contains(p.no)) r.fail("place number used twice");
+        p.no = newNumber(r, "no", 0, 99, w.places, "place");
         p.name = r.text("name");
         p.kind = r.integer("kind");
         p.map = r.text("map");
@@ -198,9 +198,7 @@ void loadFacilities(const QString& dir, World& w) {
     const SourceTable t = SourceTable::read(tablePath(dir, "facilities.txt"));
     for (const SourceRow& r : t.rows()) {
         FacilityDef f;
-        f.no = r.integer("no");
-        if (f.no < 1 || f.no > 45) r.fail("facility numbers run 1..45");
-        if (w.facilities.contains(f.no)) r.fail("facility number used twice");
+        f.no = newNumber(r, "no", 1, 45, w.facilities, "facility");
         f.head = r.text("name");
         f.picture = r.text("picture");
         const QList<int> offers = r.integers("offers");
