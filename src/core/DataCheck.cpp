@@ -3,11 +3,13 @@
 #include <QFileInfo>
 #include <QSet>
 #include <memory>
+#include <optional>
 
 #include "core/GameError.h"
 #include "core/MasterTables.h"
 #include "core/ScreenDataFiles.h"
 #include "core/TableFiles.h"
+#include "field/MapFile.h"
 
 namespace {
 // Pictures the screens load by their fixed names: tile sheets, the party sprite and the light
@@ -103,11 +105,27 @@ class Checker {
         if (!name.isBlank()) needFile(name.text(), kind, from, position);
     }
 
-    // A map named by the data. Its contents and its stairs file are read by the field's map
-    // reader, which is not part of the game yet: this is where it is to be called. Until then
-    // the check makes sure the map file is there.
+    // A map named by the data: it must be there and read as a map; its stairs file, when it has
+    // one, must read too, and the floor maps a stairs file names are checked in turn.
     void checkMapAndStairs(const QString& mapFile, const QString& from, const QString& position) {
-        needFile(mapFile, Kind::Map, from, position);
+        if (seen_.contains(mapFile)) return;
+        if (!needFile(mapFile, Kind::Map, from, position)) return;
+        attempt([&] {
+            if (readMapFile(dir_ + mapFile).trailingValues)
+                problem(mapFile, QStringLiteral("after the last cell"),
+                        QStringLiteral("no more values"));
+        });
+        const QString stairs = stairsFileName(mapFile);
+        std::optional<StairsFileData> floors;
+        if (!attempt([&] { floors = readStairsFile(dir_ + stairs); }) || !floors) return;
+        ++r_.dataFiles;
+        if (floors->type != Value(0)) return;
+        for (int k = 0; k < static_cast<int>(floors->floorMap.size()); ++k) {
+            const Value& floor = floors->floorMap[static_cast<std::size_t>(k)];
+            if (!floor.isBlank())
+                checkMapAndStairs(floor.text() + QStringLiteral(".map"), stairs,
+                                  QStringLiteral("floor %1").arg(k));
+        }
     }
 
     void checkCharacters(const GrowthTable* growth) {

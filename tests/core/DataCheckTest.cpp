@@ -100,6 +100,30 @@ TEST_F(DataCheck, MissingMapsPicturesAndMusicAreNamedWithTheirReference) {
         "tip300x.bmp: data folder: the picture file \"tip300x.bmp\" in the data folder"));
 }
 
+TEST_F(DataCheck, MapsAreReadWithTheirStairsAndFloorMaps) {
+    QStringList shortMap = smallMap();
+    shortMap.removeLast();
+    data.writeLines("mori001.map", shortMap);
+    data.writeLines("Map_f01.map", smallMap() << "7");
+    // The world map's stairs name two floors: one that is there, one that is not.
+    data.writeLines("Map_f01", {"0", "1", "mori001", "cave01", "", "", "", "", "", "", "", "", ""});
+    DataCheckResult r = checkDataDir(data.path());
+    EXPECT_TRUE(r.problems.contains("Map_f01.map: after the last cell: no more values"))
+        << r.problems.join("\n").toStdString();
+    EXPECT_EQ(problemsOf(r, "mori001.map: line ").size(), 1);
+    EXPECT_TRUE(
+        r.problems.contains("Map_f01: floor 1: the map file \"cave01.map\" in the data folder"));
+    EXPECT_EQ(r.problems.size(), 3);
+    EXPECT_EQ(r.dataFiles, 17);  // the stairs file counts
+}
+
+TEST_F(DataCheck, BrokenStairsFileIsReported) {
+    data.writeLines("mori001", {"1", "1", "5", "6"});  // type 1 wants eleven pairs
+    DataCheckResult r = checkDataDir(data.path());
+    ASSERT_EQ(r.problems.size(), 1);
+    EXPECT_TRUE(r.problems[0].startsWith("mori001: ")) << r.problems[0].toStdString();
+}
+
 TEST_F(DataCheck, TablesThatDoNotFitTogetherAreReported) {
     data.writeLines("Ca_DataFile", {"0,1,アレン,戦士,1,30,5,5,8,4,6,5,5,140,2,0,0,0,1,0,0",
                                     "1,1,リナ,魔法使い,5,20,15,3,3,9,5,5,6,0,0,0,0,0,2,0,0"});

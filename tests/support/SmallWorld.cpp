@@ -20,6 +20,12 @@ QStringList smallWorldMediaFiles() {
             "Map_f01.map", "mori001.map"};
 }
 
+QStringList smallMap() {
+    QStringList lines{"1,0,0,0,0,0"};
+    for (int cell = 0; cell < 4; ++cell) lines << "100,0,0,0,0,0";
+    return lines;
+}
+
 void writeSmallWorld(const DataDir& data) {
     data.writeLines("Ca_DataFile", {"0,1,アレン,戦士,1,30,5,5,8,4,6,5,5,1,2,0,0,0,1,0,0",
                                     "1,5,リナ,魔法使い,2,20,15,3,3,9,5,5,6,0,0,0,0,0,2,0,0",
@@ -66,5 +72,10 @@ void writeSmallWorld(const DataDir& data) {
                 << "0";
     data.writeLines("s_f", opening);
 
-    for (const QString& name : smallWorldMediaFiles()) data.writeBytes(name, QByteArray());
+    for (const QString& name : smallWorldMediaFiles()) {
+        if (name.endsWith(".map"))
+            data.writeLines(name, smallMap());
+        else
+            data.writeBytes(name, QByteArray());
+    }
 }
