@@ -7,6 +7,7 @@
 #include "battle/BattleScreen.h"
 #include "core/Game.h"
 #include "core/Text.h"
+#include "party/StatusScreen.h"
 #include "platform/Label.h"
 
 namespace {
@@ -55,7 +56,10 @@ void sentou::Command1_Click(int index) {
             Sent_Set1();
             break;
         case 5:
-            // The status screen opens here once it exists; the portraits are drawn afresh after it.
+            // Looking at the party uses no turn; the portraits are drawn afresh afterwards (an
+            // exchange of members may have changed them).
+            game_.form<Status>().Show(true);
+            if (!isLoaded()) return;
             Ca_Set();
             break;
         default:
@@ -219,30 +223,4 @@ void sentou::tatakai() {
     // Only hit points decide a defeat: the battle goes on after this message.
     if (helpless >= ShownCount) pf.msgBox(QStringLiteral("パーティは特殊攻撃により全滅した。"));
     Chk01();
-}
-
-void sentou::item1() {
-    // The item screen opens here for CurChar once it exists; it sets ActionResult to 2 when an
-    // item was used. Until then the command is not used up.
-    GameState& s = st();
-    for (int pos = 1; pos <= MemberLimit; ++pos) {
-        const int c = member(pos);
-        Label3.at(pos - 1)->setCaption(QStringLiteral("HP: ") + QString::number(s.CharHP[c]));
-        Label3.at(pos + 3)->setCaption(QStringLiteral("MP: ") + QString::number(s.CharMP[c]));
-    }
-}
-
-void sentou::mahou() {
-    // The magic screen opens here for CurChar once it exists; it sets ActionResult to 1 when a
-    // spell is cast. Until then the command is not used up.
-}
-
-void sentou::KG_Set() {
-    // Equipment effects (guards against special attacks, the attack bonus) join the battle with
-    // battle magic and items; until then no piece of equipment changes a battle.
-}
-
-void sentou::Tokusyu(int /*foe*/, int /*pos*/) {
-    // Special attacks (poison, paralysis, sleep, petrification) join the battle with battle magic
-    // and items; until then an enemy's special attack does nothing before its normal blow.
 }

@@ -23,8 +23,9 @@ class PictureButton;
 // marker…) carries over from one battle to the next: the opening resets only what it sets, so a
 // target chosen in one battle is still chosen when the next one opens.
 //
-// The work is spread over three files: the opening and drawing (BattleScreen.cpp), the round of
-// commands and the enemy phase (BattleRound.cpp), and the outcome (BattleEnd.cpp).
+// The work is spread over four files: the opening and drawing (BattleScreen.cpp), the round of
+// commands and the enemy phase (BattleRound.cpp), magic, items, special attacks and equipment
+// effects (BattleSpells.cpp), and the outcome (BattleEnd.cpp).
 class sentou : public Form {
   public:
     explicit sentou(Game& game);
@@ -85,8 +86,11 @@ class sentou : public Form {
     void Sent_Set1();
     void kougekix();
     void tatakai();
+    // --- Magic, items, special attacks and equipment effects -------------------------------
     void item1();
     void mahou();
+    void Mhou_ko();  // an attack spell on one enemy or on all of them
+    void MCg_Set();  // a spell's picture on the party portraits
     void KG_Set();
     void Tokusyu(int foe, int pos);
 

@@ -43,9 +43,6 @@ Sheet makeSheet(int cols, int rows, int size, QColor (*colour)(int, int)) {
     return {png(picture), png(mask)};
 }
 
-QColor effectColour(int col, int row) {
-    return QColor(250, 200 + col, 10 + row);
-}
 QColor portraitCellColour(int col, int row) {
     return QColor(100 + col * 10, 200, 50 + row * 20);
 }
@@ -79,6 +76,9 @@ QColor BattleTest::foeCellColour(int col, int row) {
 QColor BattleTest::bossCellColour(int col, int row) {
     return QColor(200, 10 + col * 20, 10 + row * 40);
 }
+QColor BattleTest::effectCellColour(int col, int row) {
+    return QColor(250, 200 + col, 10 + row * 20);
+}
 QColor BattleTest::portraitColour(int faceNo) {
     const QPoint cell = portraitCell(faceNo);
     return portraitCellColour(cell.x(), cell.y());
@@ -90,7 +90,8 @@ BattleTest::BattleTest() {
     data.writeBytes("enpty02x.jpeg", foeSheet().mask);
     data.writeBytes("en02.jpeg", bossSheet().picture);
     data.writeBytes("en02x.jpeg", bossSheet().mask);
-    const Sheet effects = makeSheet(10, 2, 64, effectColour);
+    const Sheet effects =
+        makeSheet(10, 3, 64, [](int c, int r) { return BattleTest::effectCellColour(c, r); });
     data.writeBytes("Mahou01.jpeg", effects.picture);
     data.writeBytes("Mahou01x.jpeg", effects.mask);
     data.writeBytes("ca02.bmp", makeSheet(10, 3, 96, portraitCellColour).picture);

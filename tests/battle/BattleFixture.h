@@ -19,6 +19,7 @@ class BattleTest : public GameTest {
     static QColor foeCellColour(int col, int row);
     static QColor bossCellColour(int col, int row);
     static QColor portraitColour(int faceNo);
+    static QColor effectCellColour(int col, int row);
 
   protected:
     BattleTest();

@@ -2,6 +2,9 @@
 // scripted draws. Every test ends its script with a sentinel draw that must be left over, so a
 // draw too many or too few shows.
 #include "battle/BattleFixture.h"
+#include "party/ItemScreen.h"
+#include "party/MagicScreen.h"
+#include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 
@@ -217,6 +220,10 @@ TEST_F(BattleRound, StatusItemAndMagicUseNoTurn) {
     sentou& s = openRandom(1, {0});
     clickEnemy(1);
     draws({});
+    // Each screen is left with "終了" and nothing done.
+    onShow<Item>([](Item& i) { i.Command1_Click(3); });
+    onShow<Magic>([](Magic& m) { m.Command1_Click(1); });
+    onShow<Status>([](Status& t) { t.Command1_Click(); });
     for (int command : {1, 2, 5}) {
         s.Command1_Click(command);
         EXPECT_EQ(s.ActorPos, 1);

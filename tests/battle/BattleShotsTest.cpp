@@ -90,3 +90,26 @@ TEST_F(SampleWorldBattle, BossOfTheForest) {
     EXPECT_EQ(s.Label4[1]->caption(), QString());
     shot(s, QStringLiteral("battle_boss"));
 }
+
+// A spell's pictures as they show during its pause: ミナ's ブリザード over the whole cave group,
+// and a ヒール on the leader's portrait.
+TEST_F(SampleWorldBattle, SpellsInTheCave) {
+    const int cave = placeOf(QStringLiteral("dokutu01"));
+    ASSERT_GE(cave, 0);
+    sentou& s = open(cave, 0, {0.7, 0.05, 0.35, 0.55, 0.75, 0.95});
+    s.Picture1_MouseDown(s.FoeSlot[3] * 32 + 64, 280);
+    GameState& g = st();
+    s.ActorPos = 2;
+    s.TargetOf[2] = s.SelectedTarget;
+    g.ActionResult = 1;
+    g.CastMagicNo = 3;  // ブリザード, on every enemy
+    ASSERT_EQ(g.MagicTable[3].MagicKind, 4);
+    s.Mhou_ko();
+    EXPECT_EQ(s.EffectPending, 0);
+    shot(s, QStringLiteral("battle_spell_all"));
+
+    g.CastMagicNo = 2;  // ヒール, on one ally
+    g.SpellTargetPos = 1;
+    s.MCg_Set();
+    shot(s, QStringLiteral("battle_spell_heal"));
+}
