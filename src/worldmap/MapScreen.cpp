@@ -7,6 +7,9 @@
 #include "core/NewGame.h"
 #include "field/MapFile.h"
 #include "field/MapLoad.h"
+#include "party/ItemScreen.h"
+#include "party/MagicScreen.h"
+#include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/Layout.h"
 #include "platform/PictureBox.h"
@@ -274,6 +277,25 @@ void M_Map::enterFieldMap(int place) {
 void M_Map::Command1_Click(int index) {
     GameState& st = game_.state();
     st.MoveDir = 0;
-    if (index == 1) st.CurChar = static_cast<int>(st.PartyMember[1].toInt());
-    // The item, magic, status and save screens open here with waiting once they exist.
+    switch (index) {
+        case 0:
+            game_.form<Item>().Show(true);
+            // What the item did is told on the name tag, where the tag last stood.
+            if (!st.MessageLines[3].isEmpty()) {
+                Label1->setCaption(st.MessageLines[3]);
+                fitLabel();
+                Label1->show();
+            }
+            break;
+        case 1:
+            st.CurChar = static_cast<int>(st.PartyMember[1].toInt());
+            game_.form<Magic>().Show(true);
+            break;
+        case 2:
+            game_.form<Status>().Show(true);
+            break;
+        default:
+            // The save screen opens here with waiting once it exists.
+            break;
+    }
 }

@@ -5,6 +5,9 @@
 #include <map>
 
 #include "core/Game.h"
+#include "party/ItemScreen.h"
+#include "party/MagicScreen.h"
+#include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "worldmap/MapPointer.h"
@@ -293,4 +296,49 @@ TEST_F(MapScreenTest, AFieldPlaceHandsOverAndTheWayBackReturnsToTheSameView) {
     M_Map& again = openMap();
     EXPECT_EQ(std::pair(again.scrollX(), again.scrollY()), std::pair(35, 2));
     EXPECT_EQ(viewAt(again, 0, 0), ground((35 + 2) % 3));
+}
+
+// The menu buttons open the party menus with waiting; what an item did shows on the name tag.
+TEST_F(MapScreenTest, TheMenuButtonsOpenTheItemMagicAndStatusScreens) {
+    M_Map& map = openMap();
+    GameState& s = st();
+    s.PartyMember[1] = Value(0);
+    s.PartyCount = 1;
+    s.CharacterTable[0].MaxHP = 40;
+    s.CharHP[0] = 25;
+    s.ItemTable[2].ItemEffect = 1;  // 傷薬 restores 30
+    s.ItemTable[2].ItemPower = 30;
+    s.InvItem[0] = Value(102);
+    s.ItemCount = 1;
+    s.MoveDir = 3;
+    onShow<Item>([](Item& i) {
+        i.List1_Click(0);
+        i.Picture1_Click(0);
+        i.Command1_Click(1);
+    });
+    map.Command1_Click(0);
+    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.CharHP[0], 40);
+    EXPECT_FALSE(map.Label1->isHidden());
+    EXPECT_EQ(map.Label1->caption(), QStringLiteral("HP が 15回復した"));
+
+    // Nothing used: the tag keeps what it showed.
+    onShow<Item>([](Item& i) { i.Command1_Click(3); });
+    map.Command1_Click(0);
+    EXPECT_EQ(map.Label1->caption(), QStringLiteral("HP が 15回復した"));
+
+    // The magic button makes the leader the first caster.
+    s.CurChar = 3;
+    int firstCaster = -1;
+    onShow<Magic>([&](Magic& m) {
+        firstCaster = s.CurChar;
+        m.Command1_Click(1);
+    });
+    map.Command1_Click(1);
+    EXPECT_EQ(firstCaster, 0);
+
+    onShow<Status>([](Status& t) { t.Command1_Click(); });
+    map.Command1_Click(2);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), QStringLiteral("ステータス")), 1);
+    EXPECT_TRUE(map.isLoaded());
 }
