@@ -6,15 +6,12 @@
 #include <QPalette>
 
 #include "platform/Label.h"
+#include "platform/Layout.h"
 
 namespace shoplook {
 
 void paintWindow(QWidget& window) {
-    QPalette pal = window.palette();
-    pal.setColor(QPalette::Window, kWindow);
-    pal.setColor(QPalette::WindowText, kText);
-    window.setPalette(pal);
-    window.setAutoFillBackground(true);
+    setWindowColours(window, kWindow, kText);
 }
 
 void styleTitle(Label& title) {

@@ -12,6 +12,7 @@
 #include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "support/TableRows.h"
 
 namespace {
 constexpr double kSentinel = 0.777;
@@ -109,33 +110,18 @@ class BattleMagic : public BattleTest {
   protected:
     BattleMagic() {
         GameState& s = st();
-        spell(1, "ファイア", spellkind::kOneEnemy, 0, 30, 5, 3);
-        spell(2, "ヒール", spellkind::kOneAlly, 1, 20, 4, 5);
-        spell(19, "ストーム", spellkind::kAllEnemies, 0, 12, 5, 11);
-        spell(23, "ちからの風", spellkind::kOneAllySupport, 8, 6, 4, 16);
-        spell(33, "ホーリー", spellkind::kOneEnemy, 0, 30, 5, 10);
-        spell(39, "まもりの歌", spellkind::kAllAlliesSupport, 9, 5, 4, 20);
+        putSpell(s, 1, "ファイア", spellkind::kOneEnemy, 0, 30, 5, 3);
+        putSpell(s, 2, "ヒール", spellkind::kOneAlly, 1, 20, 4, 5);
+        putSpell(s, 19, "ストーム", spellkind::kAllEnemies, 0, 12, 5, 11);
+        putSpell(s, 23, "ちからの風", spellkind::kOneAllySupport, 8, 6, 4, 16);
+        putSpell(s, 33, "ホーリー", spellkind::kOneEnemy, 0, 30, 5, 10);
+        putSpell(s, 39, "まもりの歌", spellkind::kAllAlliesSupport, 9, 5, 4, 20);
         s.CharacterTable[1].CharNo = 1;  // リナ: 1, 2
         s.CharacterTable[2].CharNo = 2;  // ゴードン: 19, 23
         s.CharacterTable[3].CharNo = 3;  // ミア: 33, 39
-        ItemRecord& herb = s.ItemTable[1];
-        herb.ItemNo = 1;
-        herb.ItemName = QStringLiteral("薬草").leftJustified(20, u' ');
-        herb.ItemEffect = 1;
-        herb.ItemPower = 20;
+        putItem(s, 1, QStringLiteral("薬草"), 1, 20, 0);
         s.InvItem[0] = Value(101);
         s.ItemCount = 1;
-    }
-
-    void spell(int n, const QString& name, int kind, int effect, int power, int cost, int icon) {
-        MagicRecord& m = st().MagicTable[n];
-        m.MagicNo = n;
-        m.MagicName = name.leftJustified(20, u' ');
-        m.MagicKind = kind;
-        m.MagicEffect = effect;
-        m.MagicPower = power;
-        m.MagicCost = cost;
-        m.MagicIcon = icon;
     }
 
     // Character c wears equipment number n in `slot` (a piece of power 0).

@@ -73,42 +73,6 @@ void MenuTest::rejoin(int c) {
     st().CurChar = 0;
 }
 
-EquipRecord& MenuTest::equip(int n, const QString& name, int power, int slot, int mask) {
-    EquipRecord& e = st().EquipTable[n];
-    e.EquipNo = n;
-    e.EquipName = name.leftJustified(20, u' ');
-    e.EquipPower = power;
-    e.EquipSlot = slot;
-    e.EquipClassMask = mask;
-    e.EquipText = name + QStringLiteral("の説明");
-    return e;
-}
-
-ItemRecord& MenuTest::item(int n, const QString& name, int effect, int power, int keep) {
-    ItemRecord& i = st().ItemTable[n];
-    i.ItemNo = n;
-    i.ItemName = name.leftJustified(20, u' ');
-    i.ItemEffect = effect;
-    i.ItemPower = power;
-    i.ItemKeep = keep;
-    i.ItemText = name + QStringLiteral("の説明");
-    return i;
-}
-
-MagicRecord& MenuTest::spell(int n, const QString& name, int kind, int effect, int power,
-                             int cost) {
-    MagicRecord& m = st().MagicTable[n];
-    m.MagicNo = n;
-    m.MagicName = name.leftJustified(20, u' ');
-    m.MagicKind = kind;
-    m.MagicEffect = effect;
-    m.MagicPower = power;
-    m.MagicCost = cost;
-    m.MagicIcon = n;
-    m.MagicText = name + QStringLiteral("の説明");
-    return m;
-}
-
 void MenuTest::stock(int entry, const Value& code) {
     st().InvItem[entry] = code;
     st().InvPower[entry] = Value(0);

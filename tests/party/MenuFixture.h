@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "support/GameTest.h"
+#include "support/TableRows.h"
 
 class PictureBox;
 class QWidget;
@@ -26,9 +27,16 @@ class MenuTest : public GameTest {
     // Joins character c again after its record was changed.
     void rejoin(int c);
 
-    EquipRecord& equip(int n, const QString& name, int power, int slot, int mask = 0);
-    ItemRecord& item(int n, const QString& name, int effect, int power, int keep);
-    MagicRecord& spell(int n, const QString& name, int kind, int effect, int power, int cost);
+    EquipRecord& equip(int n, const QString& name, int power, int slot, int mask = 0) {
+        return putEquip(st(), n, name, power, slot, mask);
+    }
+    ItemRecord& item(int n, const QString& name, int effect, int power, int keep) {
+        return putItem(st(), n, name, effect, power, keep);
+    }
+    // A spell whose picture is the icon of its own number.
+    MagicRecord& spell(int n, const QString& name, int kind, int effect, int power, int cost) {
+        return putSpell(st(), n, name, kind, effect, power, cost, n);
+    }
 
     // Puts code into inventory entry `entry` (ItemCount follows the occupied entries).
     void stock(int entry, const Value& code);
