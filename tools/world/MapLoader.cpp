@@ -85,10 +85,10 @@ int parseEvent(const QString& text, const QString& file, int line) {
     throw ContentError(file, line, QStringLiteral("unknown event \"%1\"").arg(text));
 }
 
-LegendCell parseLegend(const QString& spec, const World& w, const QString& file, int line) {
+LegendCell parseLegend(const QString& entry, const World& w, const QString& file, int line) {
     LegendCell cell;
-    const int colon = spec.indexOf(u':');
-    const QString tilePart = colon < 0 ? spec : spec.left(colon);
+    const int colon = entry.indexOf(u':');
+    const QString tilePart = colon < 0 ? entry : entry.left(colon);
     for (const QString& name : tilePart.split(u'+', Qt::SkipEmptyParts)) {
         const TileDef* t = w.tile(name.trimmed());
         if (!t)
@@ -97,7 +97,7 @@ LegendCell parseLegend(const QString& spec, const World& w, const QString& file,
             throw ContentError(file, line, "two tiles of the same sheet in one cell");
         cell.tiles[int(t->sheet)] = t;
     }
-    if (colon >= 0) cell.event = parseEvent(spec.mid(colon + 1).trimmed(), file, line);
+    if (colon >= 0) cell.event = parseEvent(entry.mid(colon + 1).trimmed(), file, line);
     return cell;
 }
 
