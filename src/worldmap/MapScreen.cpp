@@ -14,6 +14,7 @@
 #include "platform/Layout.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "save/SaveScreen.h"
 #include "worldmap/MapPointer.h"
 #include "worldmap/ShopScreen.h"
 
@@ -295,7 +296,7 @@ void M_Map::Command1_Click(int index) {
             game_.form<Status>().Show(true);
             break;
         default:
-            // The save screen opens here with waiting once it exists.
+            game_.form<System_F>().Show(true);
             break;
     }
 }

@@ -7,6 +7,7 @@
 #include "party/PartyView.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "save/SaveScreen.h"
 #include "worldmap/FacilityRules.h"
 #include "worldmap/ShopScreen.h"
 
@@ -75,8 +76,9 @@ void mise::Kyoukai() {
 void mise::Kyoukai2() {
     GameState& st = game_.state();
     if (ListPick == 0) {
-        // "セーブする" opens the save screen with saving allowed; that screen is not built yet,
-        // so the line does nothing until it is.
+        // When the save screen closes, this screen is activated again and the church starts over.
+        st.SaveAllowed = 1;
+        game_.form<System_F>().Show(true);
         return;
     }
     const QString request = churchRequest(st, ListPick, SelPos, st.CurChar);
