@@ -9,6 +9,7 @@
 #include "core/MasterTables.h"
 #include "core/ScreenDataFiles.h"
 #include "core/TableFiles.h"
+#include "field/FieldMoves.h"
 #include "field/MapFile.h"
 
 namespace {
@@ -20,6 +21,11 @@ const char* const kFixedPictures[] = {
     "01.bmp",        "01x.bmp",    "ca02.bmp",    "ca03.bmp",     "enpty02.jpeg",
     "enpty02x.jpeg", "en02.jpeg",  "en02x.jpeg",  "Mahou01.jpeg", "Mahou01x.jpeg",
 };
+
+// Story cells: scenes up to 50, then the conditional blocks, then the bosses of "Bos_F".
+constexpr int kLastSceneCode = 50;
+constexpr int kFirstBossCode = 81;
+constexpr int kBossCount = 10;
 
 // The world map the start-up and the title's New Game name.
 const char* const kWorldMap = "Map_f01.map";
@@ -37,14 +43,14 @@ class Checker {
         for (const TableFile& file : tableFiles(MasterFileNames{})) {
             if (attempt([&] { readTableFile(dir_, file, *t_); })) ++r_.dataFiles;
         }
-        readOwn(QStringLiteral("KEv_F"), &readBlockTable);
-        auto treasure = readOwn(QStringLiteral("Takara_F"), &readTreasureTable);
+        blocks_ = readOwn(QStringLiteral("KEv_F"), &readBlockTable);
+        treasure_ = readOwn(QStringLiteral("Takara_F"), &readTreasureTable);
         readOwn(QStringLiteral("Bos_F"), &readBossTable);
         auto growth = readOwn(QStringLiteral("Ca_TF"), &readGrowthTable);
         auto opening = readOwn(QStringLiteral("s_f"), &readOpeningData);
 
         checkCharacters(growth.get());
-        if (treasure) checkTreasure(*treasure);
+        if (treasure_) checkTreasure(*treasure_);
         checkPlaces();
         checkFacilitiesAndScenes();
         if (opening) checkOpening(*opening);
@@ -106,14 +112,18 @@ class Checker {
     }
 
     // A map named by the data: it must be there and read as a map; its stairs file, when it has
-    // one, must read too, and the floor maps a stairs file names are checked in turn.
-    void checkMapAndStairs(const QString& mapFile, const QString& from, const QString& position) {
+    // one, must read too, and the floor maps a stairs file names are checked in turn. The event
+    // cells of a map walked on the field must name data that is there.
+    void checkMapAndStairs(const QString& mapFile, const QString& from, const QString& position,
+                           bool field) {
         if (seen_.contains(mapFile)) return;
         if (!needFile(mapFile, Kind::Map, from, position)) return;
         attempt([&] {
-            if (readMapFile(dir_ + mapFile).trailingValues)
+            const MapFileData map = readMapFile(dir_ + mapFile);
+            if (map.trailingValues)
                 problem(mapFile, QStringLiteral("after the last cell"),
                         QStringLiteral("no more values"));
+            if (field) checkFieldEvents(mapFile, map);
         });
         const QString stairs = stairsFileName(mapFile);
         std::optional<StairsFileData> floors;
@@ -124,7 +134,7 @@ class Checker {
             const Value& floor = floors->floorMap[static_cast<std::size_t>(k)];
             if (!floor.isBlank())
                 checkMapAndStairs(floor.text() + QStringLiteral(".map"), stairs,
-                                  QStringLiteral("floor %1").arg(k));
+                                  QStringLiteral("floor %1").arg(k), field);
         }
     }
 
@@ -178,11 +188,13 @@ class Checker {
     void checkPlaces() {
         const QString file = QStringLiteral("MapEv_F");
         checkMapAndStairs(QString::fromLatin1(kWorldMap), QString::fromLatin1(kWorldMap),
-                          QStringLiteral("data folder"));
+                          QStringLiteral("data folder"), false);
         for (int p = 0; p <= 99; ++p) {
             const QString where = QStringLiteral("place %1").arg(p);
+            // Places of kind 1 are overhead maps, whose event cells are the town screen's.
             if (!t_->PlaceMap[p].isBlank())
-                checkMapAndStairs(t_->PlaceMap[p].text() + QStringLiteral(".map"), file, where);
+                checkMapAndStairs(t_->PlaceMap[p].text() + QStringLiteral(".map"), file, where,
+                                  t_->PlaceKind[p] != Value(1));
             needNamed(t_->PlaceBgm[p], Kind::Music, file, where);
             needNamed(t_->PlaceBattleBack[p], Kind::Picture, file, where);
             numeric(t_->PlaceEncounter[p], file, where + QStringLiteral(", encounter rate"));
@@ -197,6 +209,59 @@ class Checker {
                                 .arg(code.text()));
             }
         }
+    }
+
+    // Event cells that name a conditional block, a boss or a treasure the data does not have.
+    void checkFieldEvents(const QString& mapFile, const MapFileData& map) {
+        for (int y = 0; y <= map.mapSize; ++y) {
+            for (int x = 0; x <= map.mapSize; ++x) {
+                const EventCell e = decodeEventCell(map.cell(x, y)[kEventLayer]);
+                const QString where = QStringLiteral("cell (%1, %2)").arg(x).arg(y);
+                if (e.type == kStoryCell && e.code > kLastSceneCode && e.code < kFirstBossCode) {
+                    const int block = e.code - kLastSceneCode;
+                    if (blocks_ && block > blocks_->count)
+                        problem(mapFile, where,
+                                QStringLiteral("a conditional block with a row in \"KEv_F\", "
+                                               "found block %1 (the file has %2)")
+                                    .arg(block)
+                                    .arg(blocks_->count));
+                } else if (e.type == kStoryCell && e.code >= kFirstBossCode) {
+                    const int boss = e.code - kFirstBossCode + 1;
+                    if (boss > kBossCount)
+                        problem(mapFile, where,
+                                QStringLiteral("a boss within 1..%1, found boss %2")
+                                    .arg(kBossCount)
+                                    .arg(boss));
+                } else if (e.type == kTreasureCell && treasure_) {
+                    checkChest(mapFile, where, e.code);
+                }
+            }
+        }
+    }
+
+    void checkChest(const QString& mapFile, const QString& where, int code) {
+        const TreasureTable& t = *treasure_;
+        if (code != 0) {
+            if (code < 1 || code > 100 || t.TakaraList[code] == Value(0))
+                problem(mapFile, where,
+                        QStringLiteral("a treasure number with a find in \"Takara_F\", found %1")
+                            .arg(code));
+            return;
+        }
+        // A random chest draws one of the first n tiers, n being how many are present.
+        int present = 0, leading = 0;
+        for (int k = 0; k <= 5; ++k) {
+            if (t.TakaraTier[k].isBlank()) continue;
+            ++present;
+            if (leading == k) ++leading;
+        }
+        const Value& mode = t.TakaraMode;
+        const bool knownMode = mode.isBlank() || (mode.isNumber() && mode.num() >= 0 &&
+                                                  mode.num() <= 2 && mode.num() == mode.toInt());
+        if (present == 0 || present != leading || !knownMode)
+            problem(mapFile, where,
+                    QStringLiteral("a random treasure drawing from \"Takara_F\", which needs "
+                                   "mode 0, 1 or 2 and tiers 0, 1, … with none left out"));
     }
 
     void numeric(const Value& v, const QString& file, const QString& position) {
@@ -221,6 +286,8 @@ class Checker {
 
     QString dir_;
     std::unique_ptr<MasterTables> t_;
+    std::unique_ptr<BlockTable> blocks_;
+    std::unique_ptr<TreasureTable> treasure_;
     QSet<QString> seen_;
     DataCheckResult r_;
 };

@@ -222,14 +222,24 @@ void Cell_Open(GameState& st) {
 void Cell_Clear(GameState& st) {
     const CellAhead c = cellAhead(st);
     if (!onGrid(st, c)) return;
-    if (st.CellLogCount >= 0 && st.CellLogCount < st.CellLog.hi1) {
-        const int row = ++st.CellLogCount;
-        st.CellLog(row, 0) = Value(st.MapFileName);
-        st.CellLog(row, 1) = Value(c.x);
-        st.CellLog(row, 2) = Value(c.y);
-        st.CellLog(row, 3) = Value(0);
-        st.CellLog(row, 4) = Value(0);
-    }
+    logCellChange(st, {Value(st.MapFileName), Value(c.x), Value(c.y), Value(0), Value(0)});
     st.BlockGrid(c.x - 1, c.y) = Value(0);
     st.EventGrid(c.x - 1, c.y) = Value(0);
+}
+
+void logCellChange(GameState& st, const CellLogRow& entry) {
+    if (st.CellLogCount < 0 || st.CellLogCount >= st.CellLog.hi1) return;
+    // The same change twice in a row (a boss cell cleared by the battle and again by the field,
+    // a switch pressed twice) is remembered once: a repeat would only fill the log.
+    if (st.CellLogCount >= 1) {
+        bool same = true;
+        for (int k = 0; k < kCellLogColumns; ++k)
+            same =
+                same && st.CellLog(st.CellLogCount, k) == entry[static_cast<std::size_t>(k)] &&
+                st.CellLog(st.CellLogCount, k).kind() == entry[static_cast<std::size_t>(k)].kind();
+        if (same) return;
+    }
+    const int row = ++st.CellLogCount;
+    for (int k = 0; k < kCellLogColumns; ++k)
+        st.CellLog(row, k) = entry[static_cast<std::size_t>(k)];
 }

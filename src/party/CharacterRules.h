@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
+
+#include "core/Value.h"
 
 struct GameState;
 
@@ -58,5 +61,14 @@ void Cell_Open(GameState& st);
 
 // Empties the cell in front of the party (block and event layers 0) and adds it to CellLog with
 // 0 for both layers, so the way stays open. A full log and a cell outside the grids are handled as
-// for Cell_Open.
+// for Cell_Open; clearing the cell the last row already cleared adds no second row (a boss cell is
+// cleared by the won battle and again by the field).
 void Cell_Clear(GameState& st);
+
+// A row of CellLog: map file, MapX, MapY, then the values for the block, event, feature and prop
+// layers (empty leaves a layer as it is when the map is loaded again).
+inline constexpr int kCellLogColumns = 7;
+using CellLogRow = std::array<Value, kCellLogColumns>;
+// Adds a row to CellLog. A full log (100 rows) keeps its rows, and a row identical to the last
+// one is not added again.
+void logCellChange(GameState& st, const CellLogRow& entry);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/Pointing.h"
 #include "worldmap/WorldView.h"
 
 namespace {
@@ -58,29 +59,11 @@ int viewCellOf(int pixel) {
 }
 
 int pressQuadrant(int x, int y, int previousQuadrant) {
-    const int dx = viewCellOf(x) - 13;
-    const int dy = viewCellOf(y) - 8;
-    const int d = dx * dx + 1 - dy * dy;
-    if (dx > 0 && d > 0) return 2;
-    if (dx < 0 && d > 0) return 1;
-    if (dy > 0 && d < 0) return 3;
-    if (dy < 0 && d < 0) return 0;
-    return previousQuadrant;
+    return quadrantAround(viewCellOf(x) - 13, viewCellOf(y) - 8, previousQuadrant);
 }
 
 std::optional<int> scrollForKey(int key) {
-    switch (key) {
-        case Qt::Key_Left:
-            return kScrollLeft;
-        case Qt::Key_Up:
-            return kScrollUp;
-        case Qt::Key_Right:
-            return kScrollRight;
-        case Qt::Key_Down:
-            return kScrollDown;
-        default:
-            return std::nullopt;
-    }
+    return directionForKey(key);
 }
 
 void scrollStep(int direction, int mapSize, int& scrollX, int& scrollY) {

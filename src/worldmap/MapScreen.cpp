@@ -5,10 +5,12 @@
 #include "core/Game.h"
 #include "core/Music.h"
 #include "core/NewGame.h"
+#include "field/FieldScreen.h"
 #include "field/MapFile.h"
 #include "field/MapLoad.h"
 #include "party/ItemScreen.h"
 #include "party/MagicScreen.h"
+#include "party/MenuButtons.h"
 #include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/Layout.h"
@@ -27,10 +29,6 @@ constexpr int kFirstFieldPlace = 8;
 const QString kShrineMap = QStringLiteral("Sinden001");
 const QString kWorldMapFile = QStringLiteral("Map_f01.map");
 constexpr int kShrineScene = 8;
-
-const char* const kMenuIcons[4] = {"btn_item.bmp", "btn_magic.bmp", "btn_status.bmp",
-                                   "btn_save.bmp"};
-const char* const kMenuCaptions[4] = {"道具", "魔法", "状態", "記録"};
 }  // namespace
 
 M_Map::M_Map(Game& game) : Form(game.forms(), QStringLiteral("Main_Map")), game_(game) {
@@ -78,12 +76,7 @@ void M_Map::Form_Load() {
     Ctl_Set(Picture1, kWorldViewWidth, kWorldViewHeight, 0, 0);
     Ctl_Set(Picture5, 160, 40, 628, 0);
     Picture5->Cls();
-    for (int i = 0; i < 4; ++i) {
-        Ctl_Set(Command1[i], 36, 36, 2 + 38 * i, 0);
-        Command1[i]->setPictureFile(game_.dataFile(QString::fromLatin1(kMenuIcons[i])));
-        Command1[i]->setText(Command1[i]->hasPicture() ? QString()
-                                                       : QString::fromUtf8(kMenuCaptions[i]));
-    }
+    placeMenuButtons(Command1, st.DataPath);
     Picture5->raise();
     Label1->raise();
 
@@ -271,8 +264,9 @@ void M_Map::enterFieldMap(int place) {
     st.EventCode = place;
     st.CurPlace = place;
     st.MapDepth = 1;
-    // The field screen takes over from here once it is built.
+    // The field screen takes over, with the place's music.
     Unload();
+    game_.form<Main_Fr>().Show();
 }
 
 void M_Map::Command1_Click(int index) {

@@ -117,6 +117,32 @@ TEST_F(DataCheck, MapsAreReadWithTheirStairsAndFloorMaps) {
     EXPECT_EQ(r.dataFiles, 17);  // the stairs file counts
 }
 
+TEST_F(DataCheck, FieldCellsNamingMissingBlocksBossesOrTreasureAreReported) {
+    // A field map: block 2 (the file has one), boss 15, chest 5 (no find), a random chest (the
+    // tiers leave out tier 1), and chest 7, which is fine.
+    QStringList field{"2,0,0,0,0,0"};
+    for (const char* event : {"552", "595", "705", "700", "707", "0", "0", "0", "0"})
+        field << QStringLiteral("100,0,0,0,0,") + QLatin1String(event);
+    data.writeLines("mori001.map", field);
+    data.writeLines("Takara_F", {"0,0,100,,2,,,", record(100, [](int k) {
+                                     return k == 4 ? QString() : QStringLiteral("101");
+                                 })});
+    // The overhead world map's cells are the town screen's: not read as field events.
+    QStringList world = smallMap();
+    world[1] = "100,0,0,0,0,552";
+    data.writeLines("Map_f01.map", world);
+    DataCheckResult r = checkDataDir(data.path());
+    EXPECT_EQ(r.problems,
+              (QStringList{"mori001.map: cell (0, 0): a conditional block with a row in "
+                           "\"KEv_F\", found block 2 (the file has 1)",
+                           "mori001.map: cell (1, 0): a boss within 1..10, found boss 15",
+                           "mori001.map: cell (2, 0): a treasure number with a find in "
+                           "\"Takara_F\", found 5",
+                           "mori001.map: cell (0, 1): a random treasure drawing from \"Takara_F\", "
+                           "which needs mode 0, 1 or 2 and tiers 0, 1, … with none left out"}))
+        << r.problems.join("\n").toStdString();
+}
+
 TEST_F(DataCheck, BrokenStairsFileIsReported) {
     data.writeLines("mori001", {"1", "1", "5", "6"});  // type 1 wants eleven pairs
     DataCheckResult r = checkDataDir(data.path());

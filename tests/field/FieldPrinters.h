@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -14,6 +15,9 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
     *os << '{';
     for (const QString& s : list) *os << "\n  \"" << s.toStdString() << '"';
     *os << " }";
+}
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+    *os << '(' << p.x() << ", " << p.y() << ')';
 }
 inline void PrintTo(const Value& v, std::ostream* os) {
     if (v.isEmpty())

@@ -302,6 +302,19 @@ TEST_F(CellLogs, ClearEmptiesBlockAndEventAndLogsZeros) {
     EXPECT_EQ(st().FeatureGrid(8, 7), Value(1100));
 }
 
+TEST_F(CellLogs, ClearingTheSameCellAgainAddsNoSecondRow) {
+    st().MoveDir = 2;
+    Cell_Clear(st());
+    Cell_Clear(st());
+    EXPECT_EQ(st().CellLogCount, 1);
+    st().MoveDir = 1;  // another cell: a row of its own
+    Cell_Clear(st());
+    st().MoveDir = 2;  // the first one again, no longer the last row
+    Cell_Clear(st());
+    EXPECT_EQ(st().CellLogCount, 3);
+    EXPECT_EQ(st().CellLog(3, 1), Value(9));
+}
+
 TEST_F(CellLogs, FullLogsKeepTheirRowsButTheMapInPlayStillChanges) {
     st().OpenLogCount = 100;
     st().OpenLog(100, 0) = Value("old.map");

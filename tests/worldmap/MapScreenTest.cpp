@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/Game.h"
+#include "field/FieldScreen.h"
 #include "party/ItemScreen.h"
 #include "party/MagicScreen.h"
 #include "party/StatusScreen.h"
@@ -277,9 +278,20 @@ TEST_F(MapScreenTest, AFieldPlaceHandsOverAndTheWayBackReturnsToTheSameView) {
     map.Timer1_Timer();
     map.Timer1_Timer();
     map.Picture1_KeyUp(Qt::Key_Down);
-    EXPECT_EQ(clickAt(map, kForestX - 35, kSpotY - 2),
-              (QStringList{QStringLiteral("stop bgm "), QStringLiteral("close all")}));
+    // What the field screen needs to open on the forest, entered as in a running game.
+    st().TownMode = 1;
+    writeMapFile(data, QStringLiteral("mori001.map"), 9,
+                 [](int, int) { return CellValues{"100", "0", "0", "0", "0", "0"}; });
+    data.write(QStringLiteral("KEv_F"), QString());
+    for (const char* name : {"Ca05.bmp", "Ca05x.bmp", "01.bmp", "01x.bmp"})
+        cellSheet(2, 4, 64).save(data.file(QLatin1String(name)), "BMP");
+    const QStringList sent = clickAt(map, kForestX - 35, kSpotY - 2);
+    EXPECT_EQ(sent.mid(0, 3),
+              (QStringList{QStringLiteral("stop bgm "), QStringLiteral("close all"),
+                           QStringLiteral("open ") + quoted(QStringLiteral("mori.wav")) +
+                               QStringLiteral(" alias bgm")}));
     EXPECT_FALSE(map.isLoaded());
+    EXPECT_TRUE(game->form<Main_Fr>().isLoaded());
     EXPECT_EQ(st().StackMap[0], Value("Map_f01.map"));
     EXPECT_EQ(st().StackX[0], Value(35));
     EXPECT_EQ(st().StackY[0], Value(2));
