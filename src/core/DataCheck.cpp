@@ -22,9 +22,7 @@ const char* const kFixedPictures[] = {
     "enpty02x.jpeg", "en02.jpeg",  "en02x.jpeg",  "Mahou01.jpeg", "Mahou01x.jpeg",
 };
 
-// Story cells: scenes up to 50, then the conditional blocks, then the bosses of "Bos_F".
-constexpr int kLastSceneCode = 50;
-constexpr int kFirstBossCode = 81;
+// The bosses of "Bos_F".
 constexpr int kBossCount = 10;
 
 // The world map the start-up and the title's New Game name.
@@ -217,7 +215,7 @@ class Checker {
             for (int x = 0; x <= map.mapSize; ++x) {
                 const EventCell e = decodeEventCell(map.cell(x, y)[kEventLayer]);
                 const QString where = QStringLiteral("cell (%1, %2)").arg(x).arg(y);
-                if (e.type == kStoryCell && e.code > kLastSceneCode && e.code < kFirstBossCode) {
+                if (e.type == kStoryCell && e.code > kLastSceneCode && e.code <= kLastBlockCode) {
                     const int block = e.code - kLastSceneCode;
                     if (blocks_ && block > blocks_->count)
                         problem(mapFile, where,
@@ -225,8 +223,8 @@ class Checker {
                                                "found block %1 (the file has %2)")
                                     .arg(block)
                                     .arg(blocks_->count));
-                } else if (e.type == kStoryCell && e.code >= kFirstBossCode) {
-                    const int boss = e.code - kFirstBossCode + 1;
+                } else if (e.type == kStoryCell && e.code > kLastBlockCode) {
+                    const int boss = e.code - kLastBlockCode;
                     if (boss > kBossCount)
                         problem(mapFile, where,
                                 QStringLiteral("a boss within 1..%1, found boss %2")

@@ -54,6 +54,11 @@ inline constexpr int kBuildingCell = 4;
 inline constexpr int kStoryCell = 5;
 inline constexpr int kTreasureCell = 7;
 
+// Story cells (type 5): scenes up to code 50, conditional blocks 51..80 (block code − 50),
+// bosses above (boss code − 80).
+inline constexpr int kLastSceneCode = 50;
+inline constexpr int kLastBlockCode = 80;
+
 // Fixed events (type 3).
 inline constexpr int kToWorldMap = 1;
 inline constexpr int kBackOneDepth = 2;

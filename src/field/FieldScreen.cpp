@@ -29,11 +29,6 @@ namespace {
 constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 600;
 constexpr int kTickMilliseconds = 150;
-// Story scenes are type 5 codes up to this; above it come the blocks and then the bosses.
-constexpr int kLastScene = 50;
-constexpr int kFirstBossCode = 81;
-constexpr int kBlockCodeBase = 50;
-constexpr int kBossCodeBase = 80;
 
 int whole(const Value& v) {
     return static_cast<int>(v.toInt());
@@ -263,7 +258,7 @@ void Main_Fr::Event1() {
             mati_set();
             break;
         case kStoryCell:
-            if (st.EventCode <= kLastScene)
+            if (st.EventCode <= kLastSceneCode)
                 storyScene();
             else
                 Set_Cl();
@@ -325,8 +320,8 @@ void Main_Fr::storyScene() {
 
 void Main_Fr::Set_Cl() {
     GameState& st = game_.state();
-    if (st.EventCode >= kFirstBossCode) {
-        st.BossNo = st.EventCode - kBossCodeBase;
+    if (st.EventCode > kLastBlockCode) {
+        st.BossNo = st.EventCode - kLastBlockCode;
         st.SavedDirection = st.MoveDir;
         st.MoveDir = 0;
         game_.form<sentou>().Show(true);
@@ -337,7 +332,7 @@ void Main_Fr::Set_Cl() {
         st.BossNo = 0;
         return;
     }
-    if (const auto text = blockEvent(st, field_, events_.blocks, st.EventCode - kBlockCodeBase))
+    if (const auto text = blockEvent(st, field_, events_.blocks, st.EventCode - kLastSceneCode))
         showMessage(*text);
 }
 
