@@ -22,6 +22,7 @@
 #include "platform/Layout.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "save/SaveScreen.h"
 #include "worldmap/MapScreen.h"
 #include "worldmap/ShopScreen.h"
 
@@ -108,6 +109,7 @@ void Main_Fr::Form_Load() {
     canvas_ = std::make_unique<FastFieldCanvas>(Pictures);
     st.MoveDir = 0;
     WalkFrame = Facing = MouseDir = 0;
+    ++Openings;
     field_ = FieldMapState{};
     events_ = FieldEventState{};
 
@@ -226,8 +228,11 @@ void Main_Fr::Timer1_Timer() {
     m_chk01();
     if (st.EventType >= 1) {
         m_chk02();
+        const int opening = Openings;
         Event1();
-        if (!isLoaded()) return;  // the party left the field, or the game restarted
+        // The party left the field, the game restarted, or a loaded game opened the field anew:
+        // this tick is over.
+        if (!isLoaded() || Openings != opening) return;
     }
     WalkFrame = WalkFrame == 0 ? 1 : 0;
     Map_Make();
@@ -299,7 +304,7 @@ void Main_Fr::kotei_set() {
         case kSavePoint:
             st.MoveDir = 0;
             st.SaveAllowed = 1;
-            // The save screen opens here with waiting once it exists.
+            game_.form<System_F>().Show(true);
             break;
         default:
             break;  // 3 and 9: nothing
@@ -367,7 +372,7 @@ void Main_Fr::Command1_Click(int index) {
             game_.form<Status>().Show(true);
             break;
         default:
-            // The save screen opens here with waiting once it exists.
+            game_.form<System_F>().Show(true);
             break;
     }
 }
@@ -385,7 +390,7 @@ void Main_Fr::St01_Click() {
 }
 
 void Main_Fr::Load01_Click() {
-    // The save screen opens here with waiting once it exists.
+    game_.form<System_F>().Show(true);
 }
 
 void Main_Fr::End01_Click() {

@@ -106,4 +106,7 @@ class Main_Fr : public Form {
     // Set while a tick runs: a tick never starts inside another (behind a message box it
     // raised, say).
     bool ticking_ = false;
+    // How many times the screen has opened: a save point's load can open it afresh while one of
+    // its ticks is still running.
+    int Openings = 0;
 };

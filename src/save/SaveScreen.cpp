@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "core/GameError.h"
 #include "core/Music.h"
+#include "field/FieldScreen.h"
 #include "party/MenuLook.h"
 #include "platform/Label.h"
 #include "platform/Layout.h"
@@ -151,8 +152,10 @@ void System_F::loadGame() {
     // town and a church the screen was opened from); the loaded game opens on its own screen.
     game_.forms().unloadAll();
     st.LoadFlag = 1;
-    if (st.InTown == 1) game_.form<M_Map>().Show();
-    // A game saved on the field continues on the field screen once that screen exists.
+    if (st.InTown == 1)
+        game_.form<M_Map>().Show();
+    else
+        game_.form<Main_Fr>().Show();
 }
 
 bool System_F::d_load() {

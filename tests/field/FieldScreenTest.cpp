@@ -14,6 +14,7 @@
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
+#include "save/SaveScreen.h"
 #include "story/StartScreen.h"
 #include "support/SmallWorld.h"
 #include "worldmap/MapScreen.h"
@@ -237,4 +238,38 @@ TEST_F(FieldScreen, TheWayToTheWorldMapClosesTheFieldBeforeTheMapOpens) {
                                           QStringLiteral("world.wav\" alias bgm"));
     ASSERT_GE(opened, 0);
     EXPECT_EQ(sent.lastIndexOf(QStringLiteral("close all")), opened - 1);
+}
+
+TEST_F(FieldScreen, TheSavePointAllowsSavingAndTheButtonAndMenuOnlyLoading) {
+    FieldMap(9).event(4, 4, "310").write(data, "cave.map");
+    Main_Fr& f = openField("cave.map", 4, 5);
+    std::vector<int> allowed;
+    for (int k = 0; k < 3; ++k)
+        onShow<System_F>([&](System_F& s) {
+            allowed.push_back(st().SaveAllowed);
+            st().SaveAllowed = 0;  // as the screen leaves it
+            s.Unload();
+        });
+    walk(Qt::Key_Up);
+    EXPECT_EQ(st().MoveDir, 0);
+    EXPECT_EQ(party(), QPoint(4, 5));
+    f.Command1_Click(3);
+    f.Load01_Click();
+    EXPECT_EQ(allowed, (std::vector<int>{1, 0, 0}));
+}
+
+TEST_F(FieldScreen, AGameLoadedAtASavePointOpensTheFieldAfresh) {
+    FieldMap(9).event(4, 4, "310").write(data, "cave.map");
+    Main_Fr& f = openField("cave.map", 4, 5);
+    onShow<System_F>([&](System_F&) {
+        // What a load does: every screen closes, and the loaded game opens on the field.
+        game->forms().unloadAll();
+        st().MapX = 3;
+        st().MapY = 2;
+        f.Show();
+    });
+    walk(Qt::Key_Up);
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(party(), QPoint(2, 2));
+    EXPECT_EQ(f.walkFrame(), 0);  // the interrupted tick did not go on
 }
