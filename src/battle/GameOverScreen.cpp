@@ -1,23 +1,10 @@
 #include "battle/GameOverScreen.h"
 
-#include <QImageReader>
-
 #include "core/Game.h"
 #include "core/Music.h"
 #include "core/Startup.h"
 #include "platform/Layout.h"
 #include "platform/PictureBox.h"
-
-namespace {
-// A picture of the screen design: shown when its file is there, nothing otherwise.
-void showDesignPicture(PictureBox& box, const QString& path) {
-    const QImage picture = QImageReader(path).read();
-    if (picture.isNull())
-        box.Cls();
-    else
-        box.setPicture(picture);
-}
-}  // namespace
 
 G_End::G_End(Game& game) : Form(game.forms(), QStringLiteral("Game Over")), game_(game) {
     Picture1 = new PictureBox(this);
@@ -34,8 +21,8 @@ void G_End::Form_Load() {
     Ctl_Set(Image1, 256, 40, 64, 80);
     Ctl_Set(Command1[0], 160, 32, 48, 368);
     Ctl_Set(Command1[1], 160, 32, 240, 368);
-    showDesignPicture(*Picture1, game_.dataFile(QStringLiteral("gameover.bmp")));
-    showDesignPicture(*Image1, game_.dataFile(QStringLiteral("gameover_title.bmp")));
+    Picture1->showDesignPicture(game_.dataFile(QStringLiteral("gameover.bmp")));
+    Image1->showDesignPicture(game_.dataFile(QStringLiteral("gameover_title.bmp")));
     Bgm_Send(game_, bgm::kStop);
 }
 

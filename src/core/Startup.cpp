@@ -3,7 +3,7 @@
 #include "core/DataLoad.h"
 #include "core/Game.h"
 #include "core/TableFiles.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 
 namespace {
 // The game lays every screen out in pixels; a pixel counts as 15 twips both ways.
@@ -31,6 +31,5 @@ void Main(Game& game) {
 
     Data_LoadAll(st);
 
-    // The title screen takes over from here once it exists; until then the start screen shows.
-    game.form<StartScreen>().Show();
+    game.form<Taitol>().Show();
 }

@@ -23,6 +23,8 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "save/SaveScreen.h"
+#include "story/SceneScreen.h"
+#include "story/TitleScreen.h"
 #include "worldmap/MapScreen.h"
 #include "worldmap/ShopScreen.h"
 
@@ -319,8 +321,11 @@ void Main_Fr::mati_set() {
 }
 
 void Main_Fr::storyScene() {
-    // The scene screen opens here without waiting once it exists (with the timer off while it
-    // is being opened); it keeps the direction and stops the party itself.
+    // No tick may run into the scene while it opens; it keeps the direction and stops the party
+    // itself.
+    Timer1.stop();
+    game_.form<Ev_frm>().Show();
+    if (isLoaded()) Timer1.start();
 }
 
 void Main_Fr::Set_Cl() {
@@ -394,6 +399,6 @@ void Main_Fr::Load01_Click() {
 }
 
 void Main_Fr::End01_Click() {
-    // The title screen opens here without waiting once it exists, and the field closes; until
-    // then there is no screen to end to.
+    game_.form<Taitol>().Show();
+    Unload();
 }

@@ -1,5 +1,6 @@
 #include "platform/PictureBox.h"
 
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +16,14 @@ void PictureBox::loadPicture(const QString& path) {
 
 void PictureBox::setPicture(const QImage& picture) {
     placePicture(toSurfaceFormat(picture));
+}
+
+void PictureBox::showDesignPicture(const QString& path) {
+    const QImage picture = QImageReader(path).read();
+    if (picture.isNull())
+        Cls();
+    else
+        setPicture(picture);
 }
 
 void PictureBox::placePicture(const QImage& picture) {

@@ -30,6 +30,9 @@ class PictureBox : public QWidget {
     void loadPicture(const QString& path);
     // Takes a picture already in memory.
     void setPicture(const QImage& picture);
+    // Shows a picture of the screen design: the file when it is there and readable, otherwise a
+    // cleared box (the game runs on without it).
+    void showDesignPicture(const QString& path);
 
     void setBackColor(QColor c) { back_ = c; }
     QColor backColor() const { return back_; }

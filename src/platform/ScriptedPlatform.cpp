@@ -47,8 +47,10 @@ bool ScriptedPlatform::askYesNo(const QString& text) {
     return answer;
 }
 
-std::optional<QString> ScriptedPlatform::inputBox(const QString& prompt, const QString&) {
+std::optional<QString> ScriptedPlatform::inputBox(const QString& prompt,
+                                                  const QString& defaultAnswer) {
     prompts << prompt;
+    defaults << defaultAnswer;
     if (inputAnswers.empty()) return std::nullopt;
     const bool cancelled = !inputAnswers.front().has_value();
     QString text = cancelled ? QString() : *inputAnswers.front();

@@ -30,6 +30,7 @@ class ScriptedPlatform : public Platform {
     QStringList messages;     // texts of every OK message box, in order
     QStringList questions;    // texts of every Yes/No question
     QStringList prompts;      // prompts of every input box
+    QStringList defaults;     // the default answers of every input box
     QStringList mciCommands;  // every media command sent
     int randomizeCalls = 0;
     int pausedMilliseconds = 0;

@@ -11,7 +11,7 @@
 #include "platform/Label.h"
 #include "platform/Layout.h"
 #include "save/SaveSlots.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 #include "worldmap/MapScreen.h"
 
 namespace {
@@ -202,6 +202,5 @@ void System_F::endGame() {
     Unload();
     if (!yes) return;
     game_.forms().unloadAll();
-    // The title screen takes over from here once it exists; until then the start screen shows.
-    game_.form<StartScreen>().Show();
+    game_.form<Taitol>().Show();
 }

@@ -17,6 +17,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "save/SaveScreen.h"
+#include "story/SceneScreen.h"
 #include "worldmap/MapPointer.h"
 #include "worldmap/ShopScreen.h"
 
@@ -203,9 +204,9 @@ void M_Map::Picture1_Click() {
     if (HotKind == kPlaceSpot && n < kFirstFieldPlace) {
         enterTown(n);
     } else if (HotKind == kPlaceSpot && st.PlaceMap[n].text() == kShrineMap) {
-        // The shrine shows its story scene over the map (the scene screen, once it is built);
-        // the music stays off meanwhile.
+        // The shrine shows its story scene over the map; the music stays off meanwhile.
         st.EventCode = kShrineScene;
+        game_.form<Ev_frm>().Show();
         return;
     } else if (HotKind == kPlaceSpot) {
         enterFieldMap(n);

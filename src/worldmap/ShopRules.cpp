@@ -72,7 +72,7 @@ bool inventoryHasRoomFor(const GameState& st, int count) {
     return free >= count;
 }
 
-void addInventoryEntry(GameState& st, const Value& code, const Value& kind, const Value& power) {
+int addInventoryEntry(GameState& st, const Value& code, const Value& kind, const Value& power) {
     st.ItemCount += 1;
     int target = st.ItemCount;
     if (target > 50 || !st.InvItem[target].isBlank()) {
@@ -82,6 +82,7 @@ void addInventoryEntry(GameState& st, const Value& code, const Value& kind, cons
     st.InvItem[target] = code;
     st.InvKind[target] = kind;
     st.InvPower[target] = power;
+    return target;
 }
 
 bool payFor(GameState& st, double price) {

@@ -67,8 +67,9 @@ bool inventoryHasRoomFor(const GameState& st, int count);
 
 // Adds one entry the way every screen does (ItemCount + 1, then the entry at index ItemCount),
 // except that an entry never overwrites another: when index ItemCount is taken the first free
-// entry is used. The name column is left as it is. Callers check the room first.
-void addInventoryEntry(GameState& st, const Value& code, const Value& kind, const Value& power);
+// entry is used. The name column is left as it is. Callers check the room first. Returns the
+// entry used.
+int addInventoryEntry(GameState& st, const Value& code, const Value& kind, const Value& power);
 
 enum class Purchase { Done, NoMoney, NoRoom };
 

@@ -3,7 +3,7 @@
 #include "battle/BattleFixture.h"
 #include "battle/GameOverScreen.h"
 #include "platform/Label.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 
 using BattleEnd = BattleTest;
 
@@ -152,8 +152,8 @@ TEST_F(BattleDefeat, TryAgainClosesEveryScreenAndStartsAfresh) {
     s.Command1_Click(0);
     EXPECT_FALSE(s.isLoaded());
     EXPECT_FALSE(game->form<G_End>().isLoaded());
-    EXPECT_TRUE(game->form<StartScreen>().isLoaded());
-    EXPECT_EQ(shown.back(), game->form<StartScreen>().name());
+    EXPECT_TRUE(game->form<Taitol>().isLoaded());
+    EXPECT_EQ(shown.back(), game->form<Taitol>().name());
     EXPECT_EQ(game->forms().loadedForms().size(), 1u);
     EXPECT_EQ(st().InBattle, 0);
     // The tables were read afresh from the data folder.

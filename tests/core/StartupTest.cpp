@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/Startup.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 #include "support/Errors.h"
 #include "support/GameTest.h"
 #include "support/SmallWorld.h"
@@ -18,7 +18,7 @@ class Startup : public GameTest {
 };
 }  // namespace
 
-TEST_F(Startup, SetsTheConfigurationLoadsTheTablesAndShowsTheFirstScreen) {
+TEST_F(Startup, SetsTheConfigurationLoadsTheTablesAndShowsTheTitle) {
     Main(*game);
     EXPECT_EQ(st().TwipsPerPixelX, 15);
     EXPECT_EQ(st().TwipsPerPixelY, 15);
@@ -33,8 +33,8 @@ TEST_F(Startup, SetsTheConfigurationLoadsTheTablesAndShowsTheFirstScreen) {
     EXPECT_EQ(st().DataPath, data.path() + "/");
     EXPECT_EQ(st().CharacterTable[0].CharName.trimmed(), "アレン");
     EXPECT_EQ(st().PlaceMap[1], Value("mori001"));
-    EXPECT_TRUE(game->form<StartScreen>().isLoaded());
-    EXPECT_EQ(game->forms().activeForm(), &game->form<StartScreen>());
+    EXPECT_TRUE(game->form<Taitol>().isLoaded());
+    EXPECT_EQ(game->forms().activeForm(), &game->form<Taitol>());
 }
 
 TEST_F(Startup, DataDirectoryIsTheUseFolderBesideTheProgram) {

@@ -15,7 +15,7 @@
 #include "platform/PictureBox.h"
 #include "platform/PictureButton.h"
 #include "save/SaveScreen.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 #include "support/SmallWorld.h"
 #include "worldmap/MapScreen.h"
 #include "worldmap/ShopScreen.h"
@@ -90,7 +90,7 @@ TEST_F(FieldScreen, AFallenPartyMeetsTheGameOverEvenWithoutABattle) {
     walk(Qt::Key_Down);
     EXPECT_EQ(std::ranges::count(shown, QStringLiteral("Game Over")), 1);
     EXPECT_FALSE(f.isLoaded());
-    EXPECT_TRUE(game->form<StartScreen>().isLoaded());
+    EXPECT_TRUE(game->form<Taitol>().isLoaded());
 }
 
 TEST_F(FieldScreen, AGameOverWindowClosedWithoutAChoiceEndsTheGame) {

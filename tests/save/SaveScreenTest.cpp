@@ -15,7 +15,7 @@
 #include "save/SaveFile.h"
 #include "save/SaveScreen.h"
 #include "save/SaveSlots.h"
-#include "story/StartScreen.h"
+#include "story/TitleScreen.h"
 #include "support/GameTest.h"
 #include "support/SmallWorld.h"
 #include "worldmap/MapScreen.h"
@@ -179,7 +179,7 @@ TEST_F(SaveScreenTest, EndStopsTheMusicWhateverTheAnswer) {
     pf.yesNoAnswers = {true};
     s.Command1_Click(3);
     EXPECT_FALSE(town.isLoaded());
-    EXPECT_EQ(game->forms().loadedForms(), std::vector<Form*>{&game->form<StartScreen>()});
+    EXPECT_EQ(game->forms().loadedForms(), std::vector<Form*>{&game->form<Taitol>()});
 }
 
 TEST_F(SaveScreenTest, LoadingBringsTheSavedTownGameBack) {
@@ -191,7 +191,7 @@ TEST_F(SaveScreenTest, LoadingBringsTheSavedTownGameBack) {
     const QByteArray saved = saveFileBytes(s);
     saveInto(1);
 
-    game->form<StartScreen>().Show();  // stands where the title is
+    game->form<Taitol>().Show();  // stands where the title is
     s.Gold = 3;
     s.PartyMember[2] = Value(3);
     s.CharAttack[0] = 0;
@@ -212,7 +212,7 @@ TEST_F(SaveScreenTest, LoadingBringsTheSavedTownGameBack) {
     EXPECT_EQ(s.LoadFlag, 1);
     EXPECT_EQ(pf.mciCommands.mid(0, 2), (QStringList{"stop bgm ", "close all"}));
     EXPECT_FALSE(screen.isLoaded());
-    EXPECT_FALSE(game->form<StartScreen>().isLoaded());
+    EXPECT_FALSE(game->form<Taitol>().isLoaded());
     EXPECT_TRUE(game->form<M_Map>().isLoaded());
     EXPECT_EQ(shown.back(), QStringLiteral("Main_Map"));
 }

@@ -11,6 +11,7 @@
 #include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "story/SceneScreen.h"
 #include "worldmap/MapPointer.h"
 #include "worldmap/MapScreen.h"
 #include "worldmap/ShopScreen.h"
@@ -269,6 +270,10 @@ TEST_F(MapScreenTest, TheShrineAsksForSceneEightAndLeavesTheMusicOff) {
               (QStringList{QStringLiteral("stop bgm "), QStringLiteral("close all")}));
     EXPECT_EQ(st().EventCode, 8);
     EXPECT_EQ(st().MapFileName, QStringLiteral("Map_f01.map"));
+    // The scene is shown over the map, which stays open.
+    EXPECT_EQ(game->form<Ev_frm>().sceneNo(), 8);
+    EXPECT_TRUE(game->form<Ev_frm>().isLoaded());
+    EXPECT_TRUE(map.isLoaded());
 }
 
 TEST_F(MapScreenTest, AFieldPlaceHandsOverAndTheWayBackReturnsToTheSameView) {
