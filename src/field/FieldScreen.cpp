@@ -68,6 +68,8 @@ Main_Fr::Main_Fr(Game& game) : Form(game.forms(), QStringLiteral("Main_Fr")), ga
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setMargin(12);
+    // A press on the message reaches the view under it: it hides the message and walks.
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
     Label1->setBackColor(menulook::kWindow);
     Label1->setForeColor(menulook::kText);
     QFont f = Label1->font();
