@@ -9,6 +9,8 @@
 #include "core/Game.h"
 #include "core/GameError.h"
 #include "core/Startup.h"
+#include "platform/DisplayMode.h"
+#include "platform/DisplaySettings.h"
 #include "platform/GameApplication.h"
 #include "platform/QtPlatform.h"
 #include "platform/Screenshot.h"
@@ -29,6 +31,25 @@ int checkData(int argc, char** argv, const CommandLine& cl) {
                             : dataPathFor(QCoreApplication::applicationDirPath(), cl.dataDir);
     return runDataCheck(dir, stdout);
 }
+
+// The largest window of the game (the battle and shop screens with a frame around them).
+constexpr QSize kLargestWindow(816, 680);
+
+// Window scale and full screen: the command line wins, then what the player chose last time,
+// then the largest whole scale that fits the screen. A screenshot run keeps scale 1 unless told
+// otherwise and remembers nothing.
+DisplaySettings chooseDisplay(int argc, char** argv, const CommandLine& cl, bool remember) {
+    DisplaySettings display =
+        remember ? loadDisplaySettings(settingsFilePath()) : DisplaySettings{};
+    if (cl.scale) display.scale = *cl.scale;
+    if (cl.fullScreen) display.fullScreen = *cl.fullScreen;
+    if (display.scale == 0) {
+        const QSize available = remember ? probeAvailableScreen(argc, argv) : QSize();
+        display.scale = available.isEmpty() ? 1 : fittingScale(available, kLargestWindow);
+    }
+    if (remember) saveDisplaySettings(settingsFilePath(), display);
+    return display;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,6 +63,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cl.checkData) return checkData(argc, argv, cl);
+
+    const bool remember = cl.screenshotFile.isEmpty();
+    DisplaySettings display = chooseDisplay(argc, argv, cl, remember);
+    // Qt scales every window by this factor; pictures are drawn without smoothing, so pixels
+    // stay sharp.
+    if (display.scale > 1 && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(display.scale));
 
     GameApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hoshikage"));
@@ -57,6 +85,22 @@ int main(int argc, char** argv) {
     game.dataDirOverride = cl.dataDir;
     platform.setDialogParent([&game]() -> QWidget* { return game.forms().activeForm(); });
     app.setErrorReporter([&platform](const QString& report) { platform.msgBox(report); });
+
+    DisplayMode mode(game.forms());
+    mode.setFullScreen(display.fullScreen);
+    GameKeys keys(
+        [&] {
+            mode.setFullScreen(!mode.isFullScreen());
+            display.fullScreen = mode.isFullScreen();
+            if (remember) saveDisplaySettings(settingsFilePath(), display);
+        },
+        [&] {
+            const QString file = saveScreenshotToPictures(game.forms());
+            std::printf("%s\n",
+                        file.isEmpty() ? "could not save the screenshot" : qPrintable(file));
+            std::fflush(stdout);
+        });
+    app.installEventFilter(&keys);
 
     if (!cl.screenshotFile.isEmpty())
         scheduleScreenshotAndExit(game.forms(), cl.screenshotFile, cl.screenshotDelayMs);

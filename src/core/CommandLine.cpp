@@ -41,6 +41,19 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             }
         } else if (a == u"--no-audio") {
             cl.audio = false;
+        } else if (a == u"--scale") {
+            if (auto v = next(QStringLiteral("a whole number 1..4"))) {
+                bool ok = false;
+                int n = v->toInt(&ok);
+                if (!ok || n < 1 || n > 4)
+                    cl.error = QStringLiteral("--scale needs a whole number 1..4");
+                else
+                    cl.scale = n;
+            }
+        } else if (a == u"--fullscreen") {
+            cl.fullScreen = true;
+        } else if (a == u"--windowed") {
+            cl.fullScreen = false;
         } else {
             cl.error = QStringLiteral("unknown option ") + a;
         }
@@ -58,5 +71,12 @@ QString CommandLine::usage() {
         "  --screenshot-delay MS   wait MS milliseconds before that screenshot (default 1500)\n"
         "  --seed N                use a fixed random seed (reproducible play)\n"
         "  --no-audio              play without music\n"
-        "  --help                  show this help\n");
+        "  --scale N               window scale 1..4, sharp pixels (remembered; default fits the\n"
+        "                          screen)\n"
+        "  --fullscreen            play full screen (remembered; F11 switches while playing)\n"
+        "  --windowed              play in windows (remembered)\n"
+        "  --help                  show this help\n"
+        "\n"
+        "Keys while playing: arrow keys walk or scroll, F11 full screen on/off,\n"
+        "F12 saves a screenshot (PNG) in your pictures folder.\n");
 }

@@ -13,6 +13,8 @@ struct CommandLine {
     int screenshotDelayMs = 1500;      // --screenshot-delay MS
     std::optional<unsigned> seed;      // --seed N: reproducible random draws
     bool audio = true;                 // --no-audio
+    std::optional<int> scale;          // --scale N: window scale 1..4 (remembered)
+    std::optional<bool> fullScreen;    // --fullscreen / --windowed (remembered)
     QString error;                     // a malformed command line, told to the player
 
     static CommandLine parse(const QStringList& arguments);  // arguments[0] is the program

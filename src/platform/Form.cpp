@@ -25,6 +25,7 @@ void Form::Show(bool modal) {
         Form_Load();
         if (!loaded_) return;  // the load handler closed the screen again
     }
+    applyFrame();
     if (modal) {
         Form* opener = forms_.activeForm();
         modal_ = true;
@@ -73,4 +74,15 @@ void Form::closeEvent(QCloseEvent* e) {
     // The window's own close button unloads the screen; the object stays for the next showing.
     e->ignore();
     Unload();
+}
+
+void Form::applyFrame() {
+    const bool frameless = forms_.framelessWindows();
+    if (windowFlags().testFlag(Qt::FramelessWindowHint) == frameless) return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::FramelessWindowHint, frameless);  // hides the window
+    if (wasVisible) {
+        QWidget::show();
+        raise();
+    }
 }

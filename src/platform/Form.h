@@ -31,6 +31,8 @@ class Form : public QWidget {
 
     // Called by the manager when the screen becomes the active one.
     void activate() { Form_Activate(); }
+    // Shows the window with or without its frame as the manager says (full screen play).
+    void applyFrame();
 
   protected:
     // Puts the controls back as the screen design has them (captions, visibility, enabled); run

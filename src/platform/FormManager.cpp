@@ -56,3 +56,8 @@ void FormManager::forget(Form* f) {
     std::erase(modal_, f);
     if (active_ == f) active_ = nullptr;
 }
+
+void FormManager::setFramelessWindows(bool on) {
+    frameless_ = on;
+    for (Form* f : loaded_) f->applyFrame();
+}

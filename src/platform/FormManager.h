@@ -20,6 +20,11 @@ class FormManager {
     const std::vector<Form*>& modalStack() const { return modal_; }
     bool isLoaded(const Form* f) const;
 
+    // Full screen play shows every window without a frame; a change applies to the windows on
+    // view at once and to every window shown later.
+    void setFramelessWindows(bool on);
+    bool framelessWindows() const { return frameless_; }
+
     // Unloads every loaded screen (the newest first).
     void unloadAll();
     // Drops a screen that is being destroyed, without running any handler.
@@ -36,6 +41,7 @@ class FormManager {
     void runHook(Form& f);
 
     ShowHook hook_;
+    bool frameless_ = false;
     Form* active_ = nullptr;
     std::vector<Form*> loaded_;   // in loading order
     std::vector<Form*> history_;  // activation order, most recent last

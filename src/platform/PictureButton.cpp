@@ -4,7 +4,8 @@
 #include <QImageReader>
 #include <QPixmap>
 
-PictureButton::PictureButton(QWidget* parent, const QString& caption) : QPushButton(caption, parent) {
+PictureButton::PictureButton(QWidget* parent, const QString& caption)
+    : QPushButton(caption, parent) {
     setFocusPolicy(Qt::NoFocus);  // keys stay with the view the player walks in
 }
 

@@ -7,16 +7,16 @@
 class PictureButton : public QPushButton {
     Q_OBJECT
 
-public:
+  public:
     explicit PictureButton(QWidget* parent = nullptr, const QString& caption = QString());
 
     // Shows the picture file at path (BMP or JPEG) filling the button, less a small margin.
     void setPictureFile(const QString& path);
     bool hasPicture() const { return hasPicture_; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* e) override;
 
-private:
+  private:
     bool hasPicture_ = false;
 };
