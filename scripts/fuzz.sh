@@ -43,10 +43,12 @@ tables=("$WORLD"/*_F "$WORLD"/*_DataFile* "$WORLD"/Ca_TF "$WORLD"/s_f)
 run fuzz_valuestream "${tables[@]}"
 run fuzz_mapfile "$WORLD"/*.map
 run fuzz_datacheck "${tables[@]}"
+saves=(tests/data/saves/*)
+run fuzz_savefile "${saves[@]}"
 for t in build-fuzz/fuzz/fuzz_*; do
     [ -f "$t" ] && [ -x "$t" ] || continue
     name="$(basename "$t")"
-    case "$name" in fuzz_valuestream|fuzz_mapfile|fuzz_datacheck) ;;
+    case "$name" in fuzz_valuestream|fuzz_mapfile|fuzz_datacheck|fuzz_savefile) ;;
         *) run "$name" "$WORLD"/*_F ;;
     esac
 done

@@ -29,10 +29,10 @@ void ValueWriter::writeLine(const Value& v) {
         return;
     }
     const QString s = v.text();
-    QString trimmedFront = s;
-    while (!trimmedFront.isEmpty() && isBlank(trimmedFront.front())) trimmedFront.remove(0, 1);
-    bool needsQuotes = hasLineBreak(s) || trimmedFront.startsWith(u'"') ||
-                       (!s.isEmpty() && isBlank(s.back())) || Value::isNumericText(s);
+    // Readers drop blanks around a plain line, so a text with blanks at either end is quoted.
+    bool needsQuotes = hasLineBreak(s) || s.startsWith(u'"') ||
+                       (!s.isEmpty() && (isBlank(s.front()) || isBlank(s.back()))) ||
+                       Value::isNumericText(s);
     text_ += (needsQuotes ? quoteForLine(s) : s) + kCrLf;
 }
 

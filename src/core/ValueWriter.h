@@ -13,9 +13,9 @@
 // so the files stay easy to read.
 class ValueWriter {
   public:
-    // One value on a line of its own. A text is quoted (inner quotes doubled) when it holds a line
-    // break, starts with a double quote, ends with a space or reads as a number; a number is
-    // written in plain decimal; empty is an empty line.
+    // One value on a line of its own, read back exactly as written: a text is quoted (inner quotes
+    // doubled) when it holds a line break, starts with a double quote, starts or ends with a
+    // blank or reads as a number; a number is written in plain decimal; empty is an empty line.
     void writeLine(const Value& v);
     // A text written exactly as given on a line of its own, without any quoting.
     void writeRawLine(const QString& text);

@@ -60,7 +60,10 @@ void readSlotLabels(GameState& st) {
 
 void writeSlotLabels(const GameState& st) {
     ValueWriter out;
-    for (int slot = 1; slot <= kSlotCount; ++slot) out.writeLine(Value(st.SlotLabel[slot]));
+    // A label is kept without its leading space: the screen puts one in front of every label
+    // it reads.
+    for (int slot = 1; slot <= kSlotCount; ++slot)
+        out.writeLine(Value(trimLeadingSpaces(st.SlotLabel[slot])));
     out.saveTo(st.DataPath + slotLabelFileName());
 }
 

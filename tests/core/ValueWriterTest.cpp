@@ -39,13 +39,18 @@ TEST(ValueWriter, SaveLinesRoundTripJapaneseTextInShiftJis) {
     EXPECT_TRUE(r.atEnd());
 }
 
-TEST(ValueWriter, SaveLinesDropLeadingSpacesOfPlainTexts) {
-    // The slot labels rely on this: a label written with its leading space reads back without it.
+TEST(ValueWriter, SaveLinesKeepBlanksAtBothEnds) {
+    // A damaged or unusual name must not change when a game is saved and loaded again.
     ValueWriter w;
-    w.writeLine(Value(QStringLiteral(" Map_f01.map   ユウ  Lv 3")));
-    LineValueReader r(w.bytes(), QStringLiteral("usex"));
-    EXPECT_EQ(r.readText(), QStringLiteral("Map_f01.map   ユウ  Lv 3"));
+    w.writeLine(Value(QStringLiteral("  前に空白")));
+    w.writeLine(Value(QStringLiteral("\t後に空白 ")));
+    LineValueReader r(w.bytes(), QStringLiteral("use1"));
+    EXPECT_EQ(r.readText(), QStringLiteral("  前に空白"));
+    EXPECT_EQ(r.readText(), QStringLiteral("\t後に空白 "));
     EXPECT_THROW(r.readValue(), GameError);  // no more lines
+    // A plain line written by another program loses the blanks around it.
+    LineValueReader plain(QByteArray("  Map_f01.map  \r\n"), QStringLiteral("usex"));
+    EXPECT_EQ(plain.readText(), QStringLiteral("Map_f01.map"));
 }
 
 TEST(ValueWriter, TableRecordsReadBackWithTheStreamReader) {
