@@ -12,6 +12,7 @@
 #include "core/Startup.h"
 #include "core/Text.h"
 #include "field/FieldScreen.h"
+#include "party/CharacterRules.h"
 #include "party/ItemScreen.h"
 #include "party/MagicRules.h"
 #include "party/MagicScreen.h"
@@ -41,8 +42,9 @@ int rowShowing(const QListWidget& list, const QString& text) {
 
 void PlayThrough::SetUp() {
     const QDir world(sampleWorldDir());
-    if (!world.exists(QStringLiteral("Map_f01.map")))
-        GTEST_SKIP() << "the sample world has not been generated";
+    // The build generates the world before the tests; without it there is nothing to play.
+    ASSERT_TRUE(world.exists(QStringLiteral("Map_f01.map")))
+        << "the sample world has not been generated in " << world.path().toStdString();
     // The game plays on a copy, so its saves never touch the generated world.
     for (const QString& name : world.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(world.filePath(name), data.file(name))) << name.toStdString();
@@ -51,9 +53,15 @@ void PlayThrough::SetUp() {
     // and a lost one ends the story.
     keepDriving<sentou>([this](sentou& b) { fight(b); });
     keepDriving<G_End>([this](G_End&) {
+        QString members;
+        for (int pos = 1; pos <= shownCount(st()); ++pos)
+            if (!st().PartyMember[pos].isBlank())
+                members += QStringLiteral(" %1 L%2")
+                               .arg(nameOf(member(pos)))
+                               .arg(st().CharLevel[member(pos)]);
         ADD_FAILURE() << "the party fell in battle (" << tally.battles << " battles so far, "
-                      << "story progress " << st().StoryProgress << ", leader level "
-                      << leaderLevel() << ", on " << mapName().toStdString() << " at "
+                      << "story progress " << st().StoryProgress << ", party"
+                      << members.toStdString() << ", on " << mapName().toStdString() << " at "
                       << describe(party()).toStdString() << ")";
         throw StoryStopped{};
     });
@@ -61,7 +69,7 @@ void PlayThrough::SetUp() {
 }
 
 void PlayThrough::step(const QString& name, const std::function<void()>& body) {
-    if (HasFatalFailure() || HasNonfatalFailure()) return;  // the story cannot go on
+    if (stopped_) return;  // the story cannot go on
     SCOPED_TRACE(("step: " + name).toStdString());
     stepName = name;
     try {
@@ -71,11 +79,15 @@ void PlayThrough::step(const QString& name, const std::function<void()>& body) {
                          qPrintable(name), qPrintable(mapName()), st().StoryProgress, leaderLevel(),
                          st().Gold, tally.battles);
     } catch (const StoryStopped&) {
+        stopped_ = true;
     } catch (const GameError& e) {
         ADD_FAILURE() << "the game reported broken data: " << e.report().toStdString();
+        stopped_ = true;
     } catch (const ProgramEnded& e) {
         ADD_FAILURE() << "the program ended with status " << e.status;
+        stopped_ = true;
     }
+    if (HasFatalFailure()) stopped_ = true;
 }
 
 // --- The party
@@ -212,6 +224,41 @@ void PlayThrough::equip(const std::function<void()>& openItemScreen, const QStri
     ASSERT_TRUE(shown);
 }
 
+void PlayThrough::outfit(const std::function<void()>& openItemScreen) {
+    // Each front member puts on the strongest piece the inventory holds for every slot, as long as
+    // it beats what the member already wears and the member may wear it.
+    for (int pos = 1; pos <= shownCount(st()); ++pos) {
+        if (st().PartyMember[pos].isBlank()) continue;
+        const int c = member(pos);
+        const CharacterRecord& who = st().CharacterTable[c];
+        for (int slot = 1; slot <= 5; ++slot) {
+            const int worn = st().CharEquipNo(c, slot);
+            int best = 0;
+            int bestPower = worn > 0 ? st().EquipTable[worn].EquipPower : -1;
+            for (int e = 1; e <= st().EquipTable.hi; ++e) {
+                const EquipRecord& piece = st().EquipTable[e];
+                if (piece.EquipSlot != slot || piece.EquipPower <= bestPower || carried(e) == 0)
+                    continue;
+                const auto group = specialEquipGroup(piece.EquipNo);
+                if (group ? who.CharNo != *group : !classMayWear(who.ClassNo, piece.EquipClassMask))
+                    continue;
+                best = e;
+                bestPower = piece.EquipPower;
+            }
+            if (best != 0) {
+                equip(openItemScreen, trimSpaces(st().EquipTable[best].EquipName), pos);
+                EXPECT_EQ(st().CharEquipNo(c, slot), best)
+                    << nameOf(c).toStdString() << " could not put on "
+                    << trimSpaces(st().EquipTable[best].EquipName).toStdString();
+            }
+        }
+    }
+}
+
+void PlayThrough::outfitOnField() {
+    outfit([this] { field().Command1_Click(0); });
+}
+
 // --- The field
 // --------------------------------------------------------------------------------------
 
@@ -233,7 +280,7 @@ void PlayThrough::tick(int dir) {
     f.Timer1_Timer();
 }
 
-void PlayThrough::walkTo(const QString& what, const CellGoal& goal) {
+QPoint PlayThrough::walkTo(const QString& what, const CellGoal& goal) {
     const QString map = mapName();
     for (int steps = 0;; ++steps) {
         if (!field().isLoaded()) {
@@ -247,7 +294,7 @@ void PlayThrough::walkTo(const QString& what, const CellGoal& goal) {
                           << describe(from).toStdString() << " on " << map.toStdString();
             throw StoryStopped{};
         }
-        if (way->empty()) return;
+        if (way->empty()) return from;
         if (steps > 3000) {
             ADD_FAILURE() << "still on the way to " << what.toStdString() << " after " << steps
                           << " steps";
@@ -258,25 +305,86 @@ void PlayThrough::walkTo(const QString& what, const CellGoal& goal) {
         const QPoint target = stepFrom(from, way->front());
         const bool bump = !standable(st(), target);
         tick(way->front());
-        if (tally.battles != battles) tendParty();
-        if (last && (bump || party() == target)) return;
+        if (tally.battles != battles) {
+            tendParty();
+            if (weak() && !resting_) rest();
+        }
+        if (last && (bump || party() == target)) return target;
     }
 }
 
 void PlayThrough::trainUntil(int level) {
-    // To and fro between the party's cell and a free neighbour.
+    // Beside a spring, to and fro between two cells; the spring mends the party whenever a fight
+    // has left someone weak.
+    outfitOnField();
+    walkTo(QStringLiteral("the spring"), fixedEventCell(kFountain));
+    const QPoint home = party();
     int dir = 0;
     for (int d = 1; d <= 4 && dir == 0; ++d)
-        if (standable(st(), stepFrom(party(), d))) dir = d;
-    ASSERT_NE(dir, 0) << "no room to walk at " << describe(party()).toStdString();
+        if (standable(st(), stepFrom(home, d))) dir = d;
+    ASSERT_NE(dir, 0) << "no room to walk at " << describe(home).toStdString();
     for (int steps = 0; leaderLevel() < level; ++steps) {
         ASSERT_LT(steps, 20000) << "the leader is still at level " << leaderLevel();
         const int battles = tally.battles;
         tick(dir);
         dir = 5 - dir;
-        if (tally.battles != battles) tendParty();
+        if (tally.battles == battles) continue;
+        // Back to the spring after every fight: it mends wounds and magic alike.
+        walkTo(QStringLiteral("the spring"), fixedEventCell(kFountain));
+        walkTo(QStringLiteral("the training ground"), cellAt(home));
     }
     field().M2_Map_KeyUp(0);
+}
+
+bool PlayThrough::weak() {
+    if (anyoneDown() || mostHurt(60) != 0) return true;
+    int mp = 0, maxMp = 0;
+    for (int pos = 1; pos <= shownCount(st()); ++pos) {
+        if (st().PartyMember[pos].isBlank()) continue;
+        mp += st().CharMP[member(pos)];
+        maxMp += st().CharacterTable[member(pos)].MaxMP;
+    }
+    return mp * 10 < maxMp * 4;
+}
+
+bool PlayThrough::belowPeak(int percent) {
+    for (int pos = 1; pos <= shownCount(st()); ++pos) {
+        if (st().PartyMember[pos].isBlank()) continue;
+        const int c = member(pos);
+        const CharacterRecord& who = st().CharacterTable[c];
+        if (st().CharHP[c] * 100 < who.MaxHP * percent) return true;
+        if (who.MaxMP >= 20 && st().CharMP[c] * 100 < who.MaxMP * percent) return true;
+    }
+    return false;
+}
+
+void PlayThrough::rest(bool beforeBoss) {
+    // A player checks the party's gear, drinks at the map's spring when one can be reached, and
+    // makes do with spells and herbs otherwise.
+    outfitOnField();
+    tendParty();
+    if (findWay(st(), party(), fixedEventCell(kFountain))) {
+        resting_ = true;
+        walkTo(QStringLiteral("the spring"), fixedEventCell(kFountain));
+        resting_ = false;
+        return;
+    }
+    // No spring on this floor: when the party is in a bad way it goes down a floor to drink
+    // there, and comes back up.
+    const bool worthTheWalk = beforeBoss ? belowPeak(80) : weak();
+    if (!worthTheWalk || !findWay(st(), party(), fixedEventCell(kStairsDown))) return;
+    resting_ = true;
+    walkTo(QStringLiteral("the stairs down to a spring"), fixedEventCell(kStairsDown));
+    rest(beforeBoss);
+    resting_ = true;
+    walkTo(QStringLiteral("the stairs back up from the spring"), fixedEventCell(kStairsUp));
+    resting_ = false;
+}
+
+bool PlayThrough::anyoneDown() {
+    for (int pos = 1; pos <= shownCount(st()); ++pos)
+        if (!st().PartyMember[pos].isBlank() && st().CharHP[member(pos)] <= 0) return true;
+    return false;
 }
 
 int PlayThrough::mostHurt(int percent) {
@@ -338,7 +446,7 @@ void PlayThrough::castOnField(int casterPosition, int spell, int targetPosition)
         if (m.isLoaded()) m.Command1_Click(1);
     });
     field().Command1_Click(1);
-    ++tally.spells;
+    ++tally.fieldSpells;
 }
 
 void PlayThrough::useItemOnField(int itemCode, int targetPosition) {
@@ -371,6 +479,19 @@ QStringList PlayThrough::readScene() {
     return pages;
 }
 
+void PlayThrough::tellScene(int n) {
+    const int progress = st().StoryProgress;
+    walkTo(QStringLiteral("the cell of scene %1").arg(n), sceneCell(n));
+    Ev_frm& scene = game->form<Ev_frm>();
+    ASSERT_TRUE(scene.isLoaded()) << "scene " << n << " did not open";
+    EXPECT_EQ(scene.sceneNo(), n);
+    EXPECT_FALSE(scene.showsShortText()) << "scene " << n << " is told in full";
+    const QStringList pages = readScene();
+    ASSERT_FALSE(pages.isEmpty());
+    EXPECT_EQ(pages.front(), st().SceneLine(n, 1).text());
+    EXPECT_EQ(st().StoryProgress, progress + 1);
+}
+
 // --- Battles
 // ----------------------------------------------------------------------------------------
 
@@ -389,6 +510,22 @@ void PlayThrough::fight(sentou& battle) {
     int after = 0;
     for (int pos = 1; pos <= 4; ++pos) after += st().CharLevel[member(pos)];
     tally.levelUps += after - levels;
+    if (qEnvironmentVariableIsSet("HOSHIKAGE_PLAY_LOG")) {
+        QString line = QStringLiteral("  battle %1 boss %2 on %3:")
+                           .arg(tally.battles)
+                           .arg(st().BossNo)
+                           .arg(mapName());
+        for (int i = 1; i <= st().EnemyCount; ++i) line += u' ' + trimSpaces(battle.FoeName[i]);
+        line += QStringLiteral(" | party");
+        for (int pos = 1; pos <= shownCount(st()); ++pos)
+            line += QStringLiteral(" %1 L%2 %3/%4 MP%5")
+                        .arg(nameOf(member(pos)))
+                        .arg(st().CharLevel[member(pos)])
+                        .arg(st().CharHP[member(pos)])
+                        .arg(st().CharacterTable[member(pos)].MaxHP)
+                        .arg(st().CharMP[member(pos)]);
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
 }
 
 bool PlayThrough::aimAtStandingFoe(sentou& battle) {

@@ -51,6 +51,10 @@ class PlayThrough : public GameTest {
     // item screen opened by `openItemScreen`.
     void equip(const std::function<void()>& openItemScreen, const QString& piece, int position);
 
+    // Puts the best equipment the inventory holds on every front member.
+    void outfit(const std::function<void()>& openItemScreen);
+    void outfitOnField();
+
     // --- The field ------------------------------------------------------------------------------
     Main_Fr& field();
     QPoint party();
@@ -58,16 +62,22 @@ class PlayThrough : public GameTest {
     // Walks to the nearest cell the goal accepts, one key press and movement tick per step, and
     // bumps into it when it is an event. The way is worked out again after every step, so random
     // battles, moved blocks and opened chests are taken as they come.
-    void walkTo(const QString& what, const CellGoal& goal);
-    // Walks to and fro until the leader has reached `level`.
+    // Returns the cell walked onto or bumped into.
+    QPoint walkTo(const QString& what, const CellGoal& goal);
+    // Walks to and fro beside the map's spring until the leader has reached `level`.
     void trainUntil(int level);
     // Heals hurt members with spells and herbs while something can.
     void tendParty();
+    // Mends the party at the map's spring when one can be reached, else as tendParty does; a party
+    // in a bad way (or not at its best before a boss) goes down a floor to a spring and back.
+    void rest(bool beforeBoss = false);
 
     // --- Scenes
     // ----------------------------------------------------------------------------------- Clicks
     // through the scene on view to its end; returns the texts of its pages.
     QStringList readScene();
+    // Bumps into the cell of scene n (told in full now) and reads it to its end.
+    void tellScene(int n);
 
     // --- Battles
     // ----------------------------------------------------------------------------------
@@ -75,7 +85,8 @@ class PlayThrough : public GameTest {
         int battles = 0;
         int bossBattles = 0;
         int blows = 0;
-        int spells = 0;
+        int spells = 0;  // cast in battle
+        int fieldSpells = 0;
         int items = 0;
         int levelUps = 0;
     };
@@ -84,6 +95,9 @@ class PlayThrough : public GameTest {
     QString stepName;
 
   private:
+    bool stopped_ = false;
+    bool resting_ = false;
+
     template <class T>
     void keepDriving(std::function<void(T&)> fn) {
         onShow<T>([this, fn](T& screen) {
@@ -102,5 +116,10 @@ class PlayThrough : public GameTest {
     void useItemOnField(int itemCode, int targetPosition);
     // The front position most in need of `spell`-like healing, 0 for none.
     int mostHurt(int percent);
+    bool anyoneDown();
+    // Someone down or badly hurt, or the party's magic running low.
+    bool weak();
+    // Someone below `percent` of full hit points, or of full magic among the spell casters.
+    bool belowPeak(int percent);
     void tick(int dir);
 };
