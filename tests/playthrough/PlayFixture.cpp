@@ -579,21 +579,7 @@ bool PlayThrough::healInBattle(sentou& battle, int caster) {
         if (best == 0 || m.MagicPower > s.MagicTable[best].MagicPower) best = spell;
     }
     if (best != 0) {
-        const QString name = s.MagicTable[best].MagicName;
-        onShow<Magic>([&](Magic& m) {
-            const int row = rowShowing(*m.List1, name);
-            if (row >= 0) {
-                m.List1_Click(row);
-                m.Picture2_Click(target - 1);
-                m.Command1_Click(0);
-            }
-            if (m.isLoaded()) m.Command1_Click(1);
-        });
-        battle.Command1_Click(2);  // 魔法
-        if (s.ActionResult != 0) {
-            ++tally.spells;
-            return true;
-        }
+        if (castInBattle(battle, best, target)) return true;
     }
     // Herbs, the strongest first, from whoever stands in front.
     for (const char* herb : {"特上やくそう", "上やくそう", "やくそう"}) {
@@ -615,21 +601,7 @@ bool PlayThrough::cureInBattle(sentou& battle, int caster) {
             if (m.MagicKind != spellkind::kOneAlly) continue;
             if (m.MagicEffect != ailment + 1 && m.MagicEffect != 14) continue;
             if (s.CharMP[caster] < oneAllyCost(caster, m.MagicCost)) continue;
-            const QString name = m.MagicName;
-            onShow<Magic>([&](Magic& screen) {
-                const int row = rowShowing(*screen.List1, name);
-                if (row >= 0) {
-                    screen.List1_Click(row);
-                    screen.Picture2_Click(pos - 1);
-                    screen.Command1_Click(0);
-                }
-                if (screen.isLoaded()) screen.Command1_Click(1);
-            });
-            battle.Command1_Click(2);
-            if (s.ActionResult != 0) {
-                ++tally.spells;
-                return true;
-            }
+            if (castInBattle(battle, spell, pos)) return true;
             break;
         }
         for (int i = 1; i <= s.ItemTable.hi; ++i) {
@@ -666,17 +638,22 @@ bool PlayThrough::attackSpell(sentou& battle, int caster) {
         }
     }
     if (best == 0) return false;
-    const QString name = s.MagicTable[best].MagicName;
+    return castInBattle(battle, best, 0);
+}
+
+bool PlayThrough::castInBattle(sentou& battle, int spell, int targetPosition) {
+    const QString name = st().MagicTable[spell].MagicName;
     onShow<Magic>([&](Magic& m) {
         const int row = rowShowing(*m.List1, name);
         if (row >= 0) {
             m.List1_Click(row);
-            m.Command1_Click(0);
+            if (targetPosition > 0) m.Picture2_Click(targetPosition - 1);
+            m.Command1_Click(0);  // 使用
         }
         if (m.isLoaded()) m.Command1_Click(1);
     });
-    battle.Command1_Click(2);
-    if (s.ActionResult == 0) return false;
+    battle.Command1_Click(2);  // 魔法
+    if (st().ActionResult == 0) return false;
     ++tally.spells;
     return true;
 }

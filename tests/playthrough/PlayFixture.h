@@ -111,6 +111,9 @@ class PlayThrough : public GameTest {
     bool healInBattle(sentou& battle, int caster);
     bool cureInBattle(sentou& battle, int caster);
     bool attackSpell(sentou& battle, int caster);
+    // Casts `spell` through the battle's magic command, on the ally at `targetPosition` (0 for a
+    // spell aimed at the enemies); true when it took effect.
+    bool castInBattle(sentou& battle, int spell, int targetPosition);
     bool useItemInBattle(sentou& battle, int itemCode, int targetPosition);
     void castOnField(int casterPosition, int spell, int targetPosition);
     void useItemOnField(int itemCode, int targetPosition);
