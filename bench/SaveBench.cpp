@@ -80,26 +80,30 @@ void playToMidGame(Game& game) {
     st.CurChar = static_cast<int>(st.PartyMember[1].toInt());
 }
 
-void saveGame(benchmark::State& state) {
-    if (!sampleWorldReady(state)) return;
+// The mid-game above, played on a linked copy of the sample world so that its slots can be
+// written.
+struct MidGame {
     WorldCopy world;
     ScriptedPlatform platform;
-    Game game(platform);
-    game.state().DataPath = world.path();
-    playToMidGame(game);
-    for (auto _ : state) writeSavedGame(game.state(), kSlot);
+    Game game{platform};
+    MidGame() {
+        game.state().DataPath = world.path();
+        playToMidGame(game);
+    }
+};
+
+void saveGame(benchmark::State& state) {
+    if (!sampleWorldReady(state)) return;
+    MidGame mid;
+    for (auto _ : state) writeSavedGame(mid.game.state(), kSlot);
 }
 
 void loadGame(benchmark::State& state) {
     if (!sampleWorldReady(state)) return;
-    WorldCopy world;
-    ScriptedPlatform platform;
-    Game game(platform);
-    game.state().DataPath = world.path();
-    playToMidGame(game);
-    writeSavedGame(game.state(), kSlot);
+    MidGame mid;
+    writeSavedGame(mid.game.state(), kSlot);
     for (auto _ : state) {
-        StagedGame staged = stageSavedGame(game.state(), kSlot);
+        StagedGame staged = stageSavedGame(mid.game.state(), kSlot);
         if (!staged.game) {
             state.SkipWithError(staged.problem.toStdString().c_str());  // copied at once
             return;

@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QFont>
 
 #include "FrameBench.h"
 #include "SampleWorld.h"
 #include "core/Game.h"
 #include "core/Startup.h"
+#include "platform/GameApplication.h"
 #include "platform/QtPlatform.h"
 #include "story/TitleScreen.h"
 
@@ -31,10 +31,7 @@ class PaintWatcher : public QObject {
 
 void startupToTitle(benchmark::State& state) {
     if (!sampleWorldReady(state)) return;
-    // The font the program sets before Main.
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(14);
-    QApplication::setFont(font);
+    useGameFont();  // as the program does before Main
     QtPlatform::Options options;
     options.audio = false;
     for (auto _ : state) {

@@ -12,13 +12,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFont>
 #include <cstdio>
 #include <cstring>
 
 #include "core/Game.h"
 #include "core/Startup.h"
 #include "field/FieldScreen.h"
+#include "platform/GameApplication.h"
 #include "platform/QtPlatform.h"
 #include "story/OpeningScreen.h"
 #include "story/TitleScreen.h"
@@ -49,25 +49,20 @@ void printMemory(const char* where) {
 // Clicks the forest's name on the world map; false when it is not in view.
 bool enterForest(Game& game) {
     M_Map& map = game.form<M_Map>();
-    GameState& st = game.state();
-    for (int y = map.scrollY(); y < map.scrollY() + kViewRows && y <= st.MapSize; ++y)
-        for (int x = map.scrollX(); x < map.scrollX() + kViewColumns && x <= st.MapSize; ++x) {
-            const HotSpot spot = readHotSpot(st.EventGrid(x, y));
-            if (spot.kind != kPlaceSpot || spot.number != kForest) continue;
-            map.Picture1_MouseMove((x - map.scrollX()) * kCell + 8,
-                                   (y - map.scrollY()) * kCell + 8);
-            map.Picture1_Click();
-            return true;
-        }
-    return false;
+    const std::optional<QPoint> spot = findHotSpot(game.state(), kPlaceSpot, kForest);
+    if (!spot || spot->x() < map.scrollX() || spot->x() >= map.scrollX() + kViewColumns ||
+        spot->y() < map.scrollY() || spot->y() >= map.scrollY() + kViewRows)
+        return false;
+    map.Picture1_MouseMove((spot->x() - map.scrollX()) * kCell + 8,
+                           (spot->y() - map.scrollY()) * kCell + 8);
+    map.Picture1_Click();
+    return true;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(14);
-    QApplication::setFont(font);
+    useGameFont();
     QtPlatform::Options options;
     QString shotFile;
     for (int i = 1; i < argc; ++i) {

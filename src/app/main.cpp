@@ -1,7 +1,6 @@
 // The game's entry point: reads the command line, checks a data folder or builds the platform and
 // runs the start-up.
 #include <QCoreApplication>
-#include <QFont>
 #include <cstdio>
 
 #include "core/CommandLine.h"
@@ -73,9 +72,7 @@ int main(int argc, char** argv) {
 
     GameApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hoshikage"));
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(14);
-    QApplication::setFont(font);
+    useGameFont();
 
     QtPlatform::Options options;
     options.audio = cl.audio;

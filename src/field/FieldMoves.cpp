@@ -52,23 +52,25 @@ Heading headingForMouse(int mouseDir) {
     return {dir, facingFor(dir)};
 }
 
-void stepParty(GameState& st, int dir) {
+QPoint stepOffset(int dir) {
     switch (dir) {
         case 1:
-            --st.MapY;
-            break;
+            return {0, -1};
         case 2:
-            --st.MapX;
-            break;
+            return {-1, 0};
         case 3:
-            ++st.MapX;
-            break;
+            return {1, 0};
         case 4:
-            ++st.MapY;
-            break;
+            return {0, 1};
         default:
-            break;
+            return {0, 0};
     }
+}
+
+void stepParty(GameState& st, int dir) {
+    const QPoint step = stepOffset(dir);
+    st.MapX += step.x();
+    st.MapY += step.y();
 }
 
 int oppositeDirection(int dir) {
@@ -85,15 +87,22 @@ EventCell decodeEventCell(const Value& cell) {
     return e;
 }
 
-EventCell partyCell(const GameState& st) {
-    const int column = st.MapX - 1, row = st.MapY;
+EventCell eventCellAt(const GameState& st, int column, int row) {
     if (column < 0 || row < 0 || column > st.MapSize || row > st.MapSize ||
         !st.EventGrid.inRange(column, row))
         return {kBlockedCell, 0};
     return decodeEventCell(st.EventGrid(column, row));
 }
 
+EventCell partyCell(const GameState& st) {
+    return eventCellAt(st, st.MapX - 1, st.MapY);
+}
+
+bool isStandingCell(EventCell cell) {
+    return cell.type == kFixedEventCell && cell.code == kStandingCell;
+}
+
 void bounceBack(GameState& st, EventCell cell) {
-    if (cell.type == kFixedEventCell && cell.code == kStandingCell) return;
+    if (isStandingCell(cell)) return;
     stepParty(st, oppositeDirection(st.MoveDir));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <optional>
 
 #include "core/Value.h"
@@ -26,6 +27,8 @@ int mouseDirection(int x, int y, int previousMouseDir);
 // The heading a mouse direction asks for.
 Heading headingForMouse(int mouseDir);
 
+// The change of (column, row) one step in direction dir makes; none for 0 or any other value.
+QPoint stepOffset(int dir);
 // Moves MapX/MapY one cell in direction dir (none for 0 or any other value).
 void stepParty(GameState& st, int dir);
 // The direction that undoes a step in dir.
@@ -40,9 +43,11 @@ struct EventCell {
 };
 EventCell decodeEventCell(const Value& cell);
 
-// The cell the party stands on, (MapX − 1, MapY). A position off the map (beyond 0 … MapSize
-// either way) reads as a blocked cell without an event, so the party bounces back onto the map
-// instead of walking out of the grids.
+// The event cell at (column, row). A cell off the map (beyond 0 … MapSize either way) reads as a
+// blocked cell without an event, so the party bounces back onto the map instead of walking out
+// of the grids.
+EventCell eventCellAt(const GameState& st, int column, int row);
+// The cell the party stands on, (MapX − 1, MapY).
 EventCell partyCell(const GameState& st);
 
 // Event types.
@@ -70,6 +75,8 @@ inline constexpr int kDoor = 7;
 inline constexpr int kFountain = 8;
 inline constexpr int kSavePoint = 10;
 
+// The one event cell the party may stay on.
+bool isStandingCell(EventCell cell);
 // The party never stays on an event cell: it steps back the way it came (MoveDir unchanged, so
 // holding a direction against an event repeats it every tick). The standing cell keeps it.
 void bounceBack(GameState& st, EventCell cell);

@@ -1,9 +1,16 @@
 #include "platform/GameApplication.h"
 
+#include <QFont>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/GameError.h"
+
+void useGameFont() {
+    QFont font(QStringLiteral("IPAGothic"));
+    font.setPixelSize(14);
+    QApplication::setFont(font);
+}
 
 GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 

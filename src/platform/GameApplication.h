@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <functional>
 
+// The game's text face for every widget: IPAGothic at 14 pixels. Set once the application
+// object exists; the program, the tests and the measurements all draw with it.
+void useGameFont();
+
 // The application object. A GameError (broken data, an index outside its array) raised inside
 // any event handler is reported once through the report callback and ends the program with
 // status 1; nothing runs on with half-loaded data.

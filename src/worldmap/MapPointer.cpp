@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/GameState.h"
 #include "core/Pointing.h"
 #include "worldmap/WorldView.h"
 
@@ -15,6 +16,16 @@ HotSpot readHotSpot(const Value& cell) {
     if (cell.isBlank()) return {};
     const QString text = cell.text();
     return {wholeValue(text.left(1)), wholeValue(text.right(2))};
+}
+
+std::optional<QPoint> findHotSpot(const GameState& st, int kind, int number) {
+    for (int y = 0; y <= st.MapSize; ++y)
+        for (int x = 0; x <= st.MapSize; ++x) {
+            if (!st.EventGrid.inRange(x, y)) continue;
+            const HotSpot s = readHotSpot(st.EventGrid(x, y));
+            if (s.kind == kind && s.number == number) return QPoint(x, y);
+        }
+    return std::nullopt;
 }
 
 std::optional<QColor> placeNameColour(int number, int storyProgress) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -22,6 +23,11 @@ struct HotSpot {
     int number = 0;
 };
 HotSpot readHotSpot(const Value& cell);
+
+struct GameState;
+// The first cell, row by row, of hot spot (kind, number) on the map in the grids; nothing when
+// the map has none.
+std::optional<QPoint> findHotSpot(const GameState& st, int kind, int number);
 
 // The colour of a place's name: most places are always shown white; some are shown magenta
 // until the story has come far enough. Numbers not listed keep the label's colour (nothing).

@@ -37,12 +37,7 @@ class SampleWorldField : public GameTest {
 TEST_F(SampleWorldField, TheForestIsEnteredWalkedAndItsChestOpened) {
     M_Map& map = game->form<M_Map>();
     map.Show();
-    std::optional<QPoint> forest;
-    for (int y = 0; y <= st().MapSize && !forest; ++y)
-        for (int x = 0; x <= st().MapSize && !forest; ++x) {
-            const HotSpot s = readHotSpot(st().EventGrid(x, y));
-            if (s.kind == kPlaceSpot && s.number == kForest) forest = QPoint(x, y);
-        }
+    const std::optional<QPoint> forest = findHotSpot(st(), kPlaceSpot, kForest);
     ASSERT_TRUE(forest.has_value());
     ASSERT_GE(forest->x(), map.scrollX());
     ASSERT_GE(forest->y(), map.scrollY());

@@ -5,21 +5,13 @@
 
 #include "core/GameState.h"
 
-namespace {
-bool onMap(const GameState& st, QPoint c) {
-    return c.x() >= 0 && c.y() >= 0 && c.x() <= st.MapSize && c.y() <= st.MapSize &&
-           st.EventGrid.inRange(c.x(), c.y());
-}
-}  // namespace
-
 EventCell eventAt(const GameState& st, QPoint cell) {
-    if (!onMap(st, cell)) return {kBlockedCell, 0};
-    return decodeEventCell(st.EventGrid(cell.x(), cell.y()));
+    return eventCellAt(st, cell.x(), cell.y());
 }
 
 bool standable(const GameState& st, QPoint cell) {
     const EventCell e = eventAt(st, cell);
-    return e.type == kFreeCell || (e.type == kFixedEventCell && e.code == kStandingCell);
+    return e.type == kFreeCell || isStandingCell(e);
 }
 
 CellGoal eventIs(int type, int code) {
@@ -58,18 +50,7 @@ CellGoal cellAt(QPoint cell) {
 }
 
 QPoint stepFrom(QPoint cell, int dir) {
-    switch (dir) {
-        case 1:
-            return cell + QPoint(0, -1);
-        case 2:
-            return cell + QPoint(-1, 0);
-        case 3:
-            return cell + QPoint(1, 0);
-        case 4:
-            return cell + QPoint(0, 1);
-        default:
-            return cell;
-    }
+    return cell + stepOffset(dir);
 }
 
 int keyFor(int dir) {

@@ -38,6 +38,28 @@ int rowShowing(const QListWidget& list, const QString& text) {
         if (list.item(row)->text().trimmed() == text.trimmed()) return row;
     return -1;
 }
+
+// Picks `name` on the open item screen and uses it on the member at `targetPosition`; false when
+// the list does not show it.
+bool useOn(Item& items, const QString& name, int targetPosition) {
+    const int row = rowShowing(*items.List1, name);
+    if (row < 0) return false;
+    items.List1_Click(row);
+    items.Picture1_Click(targetPosition - 1);
+    items.Command1_Click(1);  // 使用
+    return true;
+}
+
+// Picks spell `name` on the open magic screen and casts it, on the ally at `targetPosition` when
+// that is above 0; false when the list does not show it.
+bool castOn(Magic& magic, const QString& name, int targetPosition) {
+    const int row = rowShowing(*magic.List1, name);
+    if (row < 0) return false;
+    magic.List1_Click(row);
+    if (targetPosition > 0) magic.Picture2_Click(targetPosition - 1);
+    magic.Command1_Click(0);  // 使用
+    return true;
+}
 }  // namespace
 
 void PlayThrough::SetUp() {
@@ -139,13 +161,7 @@ QString PlayThrough::pointAt(int kind, int number) {
         ADD_FAILURE() << "the overhead map is not on view";
         throw StoryStopped{};
     }
-    // The spot's cells, as the map shows them.
-    std::optional<QPoint> spot;
-    for (int y = 0; y <= st().MapSize && !spot; ++y)
-        for (int x = 0; x <= st().MapSize && !spot; ++x) {
-            const HotSpot s = readHotSpot(st().EventGrid(x, y));
-            if (s.kind == kind && s.number == number) spot = QPoint(x, y);
-        }
+    const std::optional<QPoint> spot = findHotSpot(st(), kind, number);
     if (!spot) {
         ADD_FAILURE() << "no hot spot of kind " << kind << " number " << number << " on "
                       << st().MapFileName.toStdString();
@@ -438,11 +454,7 @@ void PlayThrough::castOnField(int casterPosition, int spell, int targetPosition)
     const QString name = st().MagicTable[spell].MagicName;
     onShow<Magic>([&](Magic& m) {
         while (m.casterPosition() < casterPosition) m.Command2_Click(1);
-        const int row = rowShowing(*m.List1, name);
-        ASSERT_GE(row, 0) << name.toStdString();
-        m.List1_Click(row);
-        m.Picture2_Click(targetPosition - 1);
-        m.Command1_Click(0);  // 使用
+        ASSERT_TRUE(castOn(m, name, targetPosition)) << name.toStdString();
         if (m.isLoaded()) m.Command1_Click(1);
     });
     field().Command1_Click(1);
@@ -452,11 +464,7 @@ void PlayThrough::castOnField(int casterPosition, int spell, int targetPosition)
 void PlayThrough::useItemOnField(int itemCode, int targetPosition) {
     const QString name = st().ItemTable[itemCode - kItemCodeBase].ItemName;
     onShow<Item>([&](Item& items) {
-        const int row = rowShowing(*items.List1, name);
-        ASSERT_GE(row, 0) << name.toStdString();
-        items.List1_Click(row);
-        items.Picture1_Click(targetPosition - 1);
-        items.Command1_Click(1);  // 使用
+        ASSERT_TRUE(useOn(items, name, targetPosition)) << name.toStdString();
         if (items.isLoaded()) items.Command1_Click(3);
     });
     field().Command1_Click(0);
@@ -644,12 +652,7 @@ bool PlayThrough::attackSpell(sentou& battle, int caster) {
 bool PlayThrough::castInBattle(sentou& battle, int spell, int targetPosition) {
     const QString name = st().MagicTable[spell].MagicName;
     onShow<Magic>([&](Magic& m) {
-        const int row = rowShowing(*m.List1, name);
-        if (row >= 0) {
-            m.List1_Click(row);
-            if (targetPosition > 0) m.Picture2_Click(targetPosition - 1);
-            m.Command1_Click(0);  // 使用
-        }
+        castOn(m, name, targetPosition);
         if (m.isLoaded()) m.Command1_Click(1);
     });
     battle.Command1_Click(2);  // 魔法
@@ -661,12 +664,7 @@ bool PlayThrough::castInBattle(sentou& battle, int spell, int targetPosition) {
 bool PlayThrough::useItemInBattle(sentou& battle, int itemCode, int targetPosition) {
     const QString name = st().ItemTable[itemCode - kItemCodeBase].ItemName;
     onShow<Item>([&](Item& items) {
-        const int row = rowShowing(*items.List1, name);
-        if (row >= 0) {
-            items.List1_Click(row);
-            items.Picture1_Click(targetPosition - 1);
-            items.Command1_Click(1);  // 使用
-        }
+        useOn(items, name, targetPosition);
         if (items.isLoaded()) items.Command1_Click(3);
     });
     battle.Command1_Click(1);  // 道具

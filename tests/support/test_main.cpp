@@ -2,14 +2,13 @@
 // can be built, driven and drawn without a display.
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QFont>
+
+#include "platform/GameApplication.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("IPAGothic"));
-    font.setPixelSize(14);
-    QApplication::setFont(font);
+    useGameFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
