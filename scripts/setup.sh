@@ -11,6 +11,7 @@ PACKAGES=(
     fonts-ipafont-gothic
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    zlib1g-dev tiled strace
 )
 
 missing=()

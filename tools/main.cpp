@@ -1,7 +1,10 @@
 // worldgen: turns the readable sources in content/ into the game's data directory.
 //
-//   worldgen CONTENT OUT             generate the data directory OUT
-//   worldgen --preview CONTENT DIR   write overhead PNGs of every map and the sheets to DIR
+//   worldgen CONTENT OUT                generate the data directory OUT
+//   worldgen --preview CONTENT DIR      write overhead PNGs of every map and the sheets to DIR
+//   worldgen --tiled CONTENT DIR [MAP…] write maps (all when none is named) as Tiled maps into
+//                                       DIR, with their tilesets in DIR/tilesets
+//   worldgen --tilesets CONTENT         write the tilesets that the Tiled maps of CONTENT/maps use
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,11 +17,16 @@
 #include "world/Generator.h"
 #include "world/Preview.h"
 #include "world/Source.h"
+#include "world/TmxWriter.h"
 
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: worldgen CONTENT OUT | worldgen --preview CONTENT DIR\n");
+    std::fprintf(stderr,
+                 "usage: worldgen CONTENT OUT\n"
+                 "       worldgen --preview CONTENT DIR\n"
+                 "       worldgen --tiled CONTENT DIR [MAP ...]\n"
+                 "       worldgen --tilesets CONTENT\n");
     return 2;
 }
 
@@ -113,7 +121,15 @@ int main(int argc, char** argv) {
             preview(loadWorld(args[2]), args[3]);
             return 0;
         }
-        if (args.size() != 3) return usage();
+        if (args.size() >= 4 && args[1] == QStringLiteral("--tiled")) {
+            writeFileSet(tiledExport(loadWorld(args[2]), args.mid(4)), args[3]);
+            return 0;
+        }
+        if (args.size() == 3 && args[1] == QStringLiteral("--tilesets")) {
+            writeFileSet(tiledTilesets(loadWorld(args[2])), args[2] + QStringLiteral("/maps"));
+            return 0;
+        }
+        if (args.size() != 3 || args[1].startsWith(QStringLiteral("--"))) return usage();
         const World w = loadWorld(args[1]);
         writeFileSet(generateWorld(w), args[2]);
         return 0;

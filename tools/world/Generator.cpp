@@ -190,17 +190,3 @@ FileSet generateWorld(const World& w) {
     }
     return out;
 }
-
-void writeFileSet(const FileSet& files, const QString& dir) {
-    QDir().mkpath(dir);
-    for (auto it = files.constBegin(); it != files.constEnd(); ++it) {
-        const QString path = dir + u'/' + it.key();
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.readAll() == it.value()) continue;
-        old.close();
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            f.write(it.value()) != it.value().size())
-            throw ContentError(it.key(), 0, QStringLiteral("cannot be written to ") + dir);
-    }
-}

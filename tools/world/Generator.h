@@ -17,6 +17,9 @@ struct TileSheets {
 };
 TileSheets drawTileSheets(const World& w);
 
-// Writes the files into dir (created when missing). A file whose bytes are unchanged is left
-// alone, so its time stamp stays; files of the game itself (save slots) are never touched.
+// Writes the files into dir (created when missing; names may hold folders). A file whose bytes
+// are unchanged is left alone, so its time stamp stays; files of the game itself (save slots) are
+// never touched. Every changed file is first written whole beside its place and synced, and only
+// when all of them are can they replace the old ones, so a failed write leaves dir as it was and
+// no file is ever half-written. A failure raises a ContentError naming the file.
 void writeFileSet(const FileSet& files, const QString& dir);

@@ -4,8 +4,9 @@
 #include <QHash>
 
 #include "world/ContentLoader.h"
-#include "world/Recipe.h"
+#include "world/MapCells.h"
 #include "world/Source.h"
+#include "world/TmxReader.h"
 
 namespace {
 
@@ -46,47 +47,8 @@ void loadTiles(const QString& dir, World& w) {
     }
 }
 
-// One legend entry: the tiles of the cell and its event.
-struct LegendCell {
-    std::array<const TileDef*, kSheetCount> tiles{};
-    std::optional<int> event;
-};
-
-int parseEvent(const QString& text, const QString& file, int line) {
-    const QStringList p = text.split(u' ', Qt::SkipEmptyParts);
-    const QString k = p.value(0);
-    auto arg = [&]() { return parseInt(p.value(1), file, line); };
-    auto argIn = [&](int lo, int hi) {
-        const int n = arg();
-        if (n < lo || n > hi)
-            throw ContentError(file, line,
-                               QStringLiteral("%1 takes %2..%3").arg(k).arg(lo).arg(hi));
-        return n;
-    };
-    if (k == "none") return 0;
-    if (k == "wall") return ev::kWall;
-    if (k == "enter") return ev::enter(argIn(0, 99));
-    if (k == "world") return ev::kToWorld;
-    if (k == "back") return ev::kBackOneDepth;
-    if (k == "stand") return ev::kStand;
-    if (k == "up") return ev::kStairsUp;
-    if (k == "down") return ev::kStairsDown;
-    if (k == "switch") return ev::kSwitch;
-    if (k == "door") return ev::kDoor;
-    if (k == "fountain") return ev::kFountain;
-    if (k == "save") return ev::kSavePoint;
-    if (k == "nothing") return ev::kNothing;
-    if (k == "shop") return ev::facility(argIn(1, 45));
-    if (k == "scene") return ev::scene(argIn(1, 40));
-    if (k == "block") return ev::block(argIn(1, 30));
-    if (k == "boss") return ev::boss(argIn(1, 10));
-    if (k == "chest") return p.size() == 1 ? ev::treasure(0) : ev::treasure(argIn(1, 99));
-    if (k == "code") return arg();
-    throw ContentError(file, line, QStringLiteral("unknown event \"%1\"").arg(text));
-}
-
-LegendCell parseLegend(const QString& entry, const World& w, const QString& file, int line) {
-    LegendCell cell;
+SourceCell parseLegend(const QString& entry, const World& w, const QString& file, int line) {
+    SourceCell cell;
     const int colon = entry.indexOf(u':');
     const QString tilePart = colon < 0 ? entry : entry.left(colon);
     for (const QString& name : tilePart.split(u'+', Qt::SkipEmptyParts)) {
@@ -101,20 +63,13 @@ LegendCell parseLegend(const QString& entry, const World& w, const QString& file
     return cell;
 }
 
-bool sameFamily(const TileDef* a, const TileDef* b) {
-    if (!a || !b) return false;
-    if (a == b) return true;
-    const QStringList joins = Recipe(a->painter).str(QStringLiteral("joins")).split(u',');
-    return joins.contains(b->name);
-}
-
 MapGrid loadMap(const QString& path, const World& w) {
     const QString file = shortName(path);
     const QList<SourceLine> lines = readSourceLines(path);
     MapGrid m;
     m.name = QFileInfo(path).completeBaseName();
     m.sourceFile = file;
-    QHash<QChar, LegendCell> legend;
+    QHash<QChar, SourceCell> legend;
     QList<SourceLine> rows;
     enum { Head, Legend, Grid } part = Head;
     for (const SourceLine& l : lines) {
@@ -148,8 +103,7 @@ MapGrid loadMap(const QString& path, const World& w) {
                                .arg(rows.size())
                                .arg(m.size)
                                .arg(n));
-    for (auto& layer : m.layers) layer.assign(n * n, 0);
-    std::vector<const LegendCell*> cells(n * n);
+    std::vector<SourceCell> cells(n * n);
     for (int y = 0; y < n; ++y) {
         const QString row = rows[y].text;
         if (row.size() != n)
@@ -163,58 +117,22 @@ MapGrid loadMap(const QString& path, const World& w) {
             if (it == legend.constEnd())
                 throw ContentError(file, rows[y].number,
                                    QStringLiteral("\"%1\" is not in the legend").arg(row[x]));
-            cells[y * n + x] = &*it;
+            cells[y * n + x] = *it;
         }
     }
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            const LegendCell& c = *cells[y * n + x];
-            bool solid = false;
-            for (int s = 0; s < kSheetCount; ++s) {
-                const TileDef* t = c.tiles[s];
-                if (!t) continue;
-                solid = solid || t->solid;
-                int code = t->code;
-                if (t->autotile) {
-                    // Bits N=1, E=2, S=4, W=8 mark neighbours of another kind; the map's outside
-                    // counts as the same kind, so the border of a map draws no edges.
-                    auto other = [&](int nx, int ny) {
-                        if (nx < 0 || ny < 0 || nx >= n || ny >= n) return false;
-                        return !sameFamily(t, cells[ny * n + nx]->tiles[s]);
-                    };
-                    code += (other(x, y - 1) ? 1 : 0) + (other(x + 1, y) ? 2 : 0) +
-                            (other(x, y + 1) ? 4 : 0) + (other(x - 1, y) ? 8 : 0);
-                }
-                m.at(s, x, y) = code;
-            }
-            m.at(5, x, y) = c.event.value_or(solid ? ev::kWall : 0);
-        }
-    }
-    return m;
+    return buildMapGrid(m.name, m.sourceFile, m.size, cells);
 }
 
+// The stairs of maps kept as text; a map drawn in Tiled carries its own in its properties.
 void loadStairs(const QString& dir, World& w) {
-    const SourceTable t = SourceTable::read(dir + QStringLiteral("/maps/stairs.txt"));
+    const QString path = dir + QStringLiteral("/maps/stairs.txt");
+    if (!QFileInfo::exists(path)) return;
+    const SourceTable t = SourceTable::read(path);
     for (const SourceRow& r : t.rows()) {
-        StairsDef s;
-        s.mapBase = r.text("map");
-        s.type = r.integer("type");
-        s.startFloor = r.integer("start");
-        const QStringList floors = r.text("floors").split(u' ', Qt::SkipEmptyParts);
-        if (s.type == 0) {
-            if (floors.size() != 11) r.fail("type 0 names eleven floor maps (0..10)");
-            s.floorMaps = floors;
-        } else if (s.type == 1) {
-            if (floors.size() != 11) r.fail("type 1 names eleven destinations \"X,Y\" (0..10)");
-            for (const QString& f : floors) {
-                const QStringList xy = f.split(u',');
-                if (xy.size() != 2) r.fail("a destination is \"X,Y\"");
-                s.stairs.append(
-                    {parseInt(xy[0], t.file(), r.line()), parseInt(xy[1], t.file(), r.line())});
-            }
-        } else {
-            r.fail("stairs type is 0 or 1");
-        }
+        const StairsDef s = stairsFrom(r.text("map"), r.integer("type"), r.integer("start"),
+                                       r.text("floors"), t.file(), r.line());
+        if (w.stairs.contains(s.mapBase))
+            r.fail(QStringLiteral("the stairs of %1 are given by its map already").arg(s.mapBase));
         w.stairs.insert(s.mapBase, s);
     }
 }
@@ -239,11 +157,24 @@ const TileDef* World::tileAt(Sheet sheet, int code) const {
 
 void loadMaps(const QString& dir, World& w) {
     loadTiles(dir, w);
+    // Each map has one source: a text map (NAME.txt) or a map drawn in Tiled (NAME.tmx).
     QDir maps(dir + QStringLiteral("/maps"));
-    for (const QString& f : maps.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+    const QStringList files =
+        maps.entryList({QStringLiteral("*.txt"), QStringLiteral("*.tmx")}, QDir::Files, QDir::Name);
+    for (const QString& f : files) {
         if (f == QStringLiteral("stairs.txt")) continue;
-        MapGrid m = loadMap(maps.filePath(f), w);
-        w.maps.insert(m.name, m);
+        const QString base = QFileInfo(f).completeBaseName();
+        if (w.maps.contains(base))
+            throw ContentError(f, 0,
+                               QStringLiteral("map %1 has two sources, %2 and %3; keep one")
+                                   .arg(base, w.maps[base].sourceFile, f));
+        if (f.endsWith(QStringLiteral(".tmx"))) {
+            TmxMap m = readTmxFile(maps.filePath(f), w);
+            if (m.stairs) w.stairs.insert(base, *m.stairs);
+            w.maps.insert(base, m.grid);
+        } else {
+            w.maps.insert(base, loadMap(maps.filePath(f), w));
+        }
     }
     loadStairs(dir, w);
 }
