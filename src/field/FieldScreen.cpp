@@ -149,6 +149,17 @@ void Main_Fr::Form_Unload() {
     Bgm_Send(game_, bgm::kCloseAll);
 }
 
+void Main_Fr::reloadFromDisk() {
+    FieldPictures pictures = loadFieldPictures(game_.state().DataPath);
+    FieldEventState events = events_;
+    Ev_Load(game_, events);
+    map_load1();
+    Pictures = std::move(pictures);
+    canvas_ = std::make_unique<FastFieldCanvas>(Pictures);
+    events_ = events;
+    Map_Make();
+}
+
 void Main_Fr::map_load1() {
     ::map_load1(game_, field_);
 }

@@ -69,6 +69,9 @@ class Main_Fr : public Form {
     void map_load1();
     // The party check and the encounter roll.
     void chk03();
+    // Reads the sheets, the field tables and the current map from disk again and redraws
+    // (test-play's F5); the party stays where it stands.
+    void reloadFromDisk();
 
     // The screen's own variables, for the tests and the save screen.
     int walkFrame() const { return WalkFrame; }

@@ -15,6 +15,10 @@ inline constexpr int kPlaceSpot = 2;     // a town, a field map or the shrine
 inline constexpr int kWayOutSpot = 3;    // from a town back to the world map
 inline constexpr int kFacilitySpot = 4;  // inn, shops, tavern, church
 
+// Places below this number are towns (and the world map) shown on the overhead map screen; the
+// others are field maps.
+inline constexpr int kFirstFieldPlace = 8;
+
 // An event cell read as the overhead map reads it: the kind is the value of its first
 // character, the number the value of its last two (so "203" is kind 2, number 3). Empty and 0
 // are no hot spot.

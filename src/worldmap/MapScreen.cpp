@@ -25,8 +25,6 @@ namespace {
 // Where a new game shows the world map first.
 constexpr int kNewGameScrollX = 35;
 constexpr int kNewGameScrollY = 0;
-// Places below this number are towns shown on this screen; the others are field maps.
-constexpr int kFirstFieldPlace = 8;
 const QString kShrineMap = QStringLiteral("Sinden001");
 const QString kWorldMapFile = QStringLiteral("Map_f01.map");
 constexpr int kShrineScene = 8;
@@ -103,6 +101,13 @@ void M_Map::Form_Activate() {
 
 void M_Map::Form_Unload() {
     Timer1.stop();
+}
+
+void M_Map::reloadFromDisk() {
+    WorldSheets sheets = loadWorldSheets(game_.state().DataPath);
+    Map_Load2();
+    Picture3 = std::move(sheets);
+    view2();
 }
 
 void M_Map::Map_Load2() {

@@ -42,6 +42,10 @@ class M_Map : public Form {
     void Map_Load2();
     // Redraws the view from the scroll position.
     void view2();
+    // Shows town `place` as entering it from the world map does.
+    void enterTown(int place);
+    // Reads the sheets and the map on view from disk again (test-play's F5).
+    void reloadFromDisk();
 
     int scrollX() const { return ScrollX; }
     int scrollY() const { return ScrollY; }
@@ -58,7 +62,6 @@ class M_Map : public Form {
     void Form_Unload() override;
 
   private:
-    void enterTown(int place);
     void enterFieldMap(int place);
     void backToWorldMap();
     void placeLabel(int cx, int cy);
