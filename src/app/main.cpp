@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "core/GameError.h"
 #include "core/Startup.h"
+#include "core/TestPlay.h"
 #include "platform/DisplayMode.h"
 #include "platform/DisplaySettings.h"
 #include "platform/GameApplication.h"
@@ -101,8 +102,14 @@ int main(int argc, char** argv) {
 
     if (!cl.screenshotFile.isEmpty())
         scheduleScreenshotAndExit(game.forms(), cl.screenshotFile, cl.screenshotDelayMs);
+    // Test-play starts on a map and reads the world again on F5.
+    ReloadKey reload(game);
+    if (!cl.startMap.isEmpty()) app.installEventFilter(&reload);
     try {
-        Main(game);
+        if (cl.startMap.isEmpty())
+            Main(game);
+        else
+            StartOnMap(game, cl.startMap, cl.startCell);
     } catch (const GameError& e) {
         app.fatal(e.report());
     }

@@ -50,6 +50,21 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                 else
                     cl.scale = n;
             }
+        } else if (a == u"--start") {
+            if (auto v = next(QStringLiteral("a map name"))) cl.startMap = *v;
+            // The cell is given whole or not at all.
+            bool firstIsNumber = false;
+            if (i + 1 < arguments.size()) arguments[i + 1].toInt(&firstIsNumber);
+            if (firstIsNumber) {
+                bool okX = false, okY = false;
+                const int x = arguments[++i].toInt(&okX);
+                const int y = i + 1 < arguments.size() ? arguments[i + 1].toInt(&okY) : 0;
+                if (okY) ++i;
+                if (!okX || !okY || x < 0 || y < 0)
+                    cl.error = QStringLiteral("--start MAP X Y needs a column and a row from 0");
+                else
+                    cl.startCell = QPoint(x, y);
+            }
         } else if (a == u"--fullscreen") {
             cl.fullScreen = true;
         } else if (a == u"--windowed") {
@@ -75,6 +90,9 @@ QString CommandLine::usage() {
         "                          screen)\n"
         "  --fullscreen            play full screen (remembered; F11 switches while playing)\n"
         "  --windowed              play in windows (remembered)\n"
+        "  --start MAP [X Y]       test-play: a new game's party starts on map MAP (mori001,\n"
+        "                          Map_f01 …) at column X, row Y, or where its place lets it in;\n"
+        "                          F5 then reads the tables and the map from disk again\n"
         "  --help                  show this help\n"
         "\n"
         "Keys while playing: arrow keys walk or scroll, F11 full screen on/off,\n"

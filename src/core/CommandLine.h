@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,6 +16,8 @@ struct CommandLine {
     bool audio = true;                 // --no-audio
     std::optional<int> scale;          // --scale N: window scale 1..4 (remembered)
     std::optional<bool> fullScreen;    // --fullscreen / --windowed (remembered)
+    QString startMap;                  // --start MAP [X Y]: test-play a map, F5 reloads
+    std::optional<QPoint> startCell;   // the X Y of --start (column, row)
     QString error;                     // a malformed command line, told to the player
 
     static CommandLine parse(const QStringList& arguments);  // arguments[0] is the program

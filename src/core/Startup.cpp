@@ -16,6 +16,11 @@ QString dataPathFor(const QString& appPath, const QString& dataDirOverride) {
 }
 
 void Main(Game& game) {
+    prepareGame(game);
+    game.form<Taitol>().Show();
+}
+
+void prepareGame(Game& game) {
     GameState& st = game.state();
     st.TwipsPerPixelX = kTwipsPerPixel;
     st.TwipsPerPixelY = kTwipsPerPixel;
@@ -30,6 +35,4 @@ void Main(Game& game) {
     MasterFileNames{}.applyTo(st);
 
     Data_LoadAll(st);
-
-    game.form<Taitol>().Show();
 }

@@ -13,5 +13,8 @@ class Game;
 // A broken data file raises its GameError before any screen is shown.
 void Main(Game& game);
 
+// Main without the title: everything it fixes and loads.
+void prepareGame(Game& game);
+
 // The data directory (ending in "/") for a program directory and an optional chosen folder.
 QString dataPathFor(const QString& appPath, const QString& dataDirOverride);

@@ -25,3 +25,16 @@ TEST(CommandLine, MalformedOptionsAreToldNotGuessed) {
     EXPECT_FALSE(CommandLine::parse({"game", "--data", "--no-audio"}).error.isEmpty());
     EXPECT_FALSE(CommandLine::parse({"game", "--bogus"}).error.isEmpty());
 }
+
+TEST(CommandLine, StartTakesAMapAndAWholeCellOrNone) {
+    auto atEntry = CommandLine::parse({"game", "--start", "mori001", "--no-audio"});
+    EXPECT_TRUE(atEntry.error.isEmpty());
+    EXPECT_EQ(atEntry.startMap, QStringLiteral("mori001"));
+    EXPECT_FALSE(atEntry.startCell.has_value());
+    EXPECT_FALSE(atEntry.audio);
+    auto atCell = CommandLine::parse({"game", "--start", "tou03", "12", "20"});
+    EXPECT_EQ(atCell.startCell, QPoint(12, 20));
+    EXPECT_FALSE(CommandLine::parse({"game", "--start", "tou03", "12"}).error.isEmpty());
+    EXPECT_FALSE(CommandLine::parse({"game", "--start", "tou03", "-1", "2"}).error.isEmpty());
+    EXPECT_FALSE(CommandLine::parse({"game", "--start"}).error.isEmpty());
+}
