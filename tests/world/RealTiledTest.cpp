@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "GameMapFiles.h"
 #include "WorldData.h"
 #include "core/GameState.h"
 #include "field/MapFile.h"
@@ -53,15 +54,6 @@ QString run(const QString& program, const QStringList& args) {
         " is not installed (Debian package tiled; ./scripts/setup.sh installs " \
         "it)"
 
-FileSet mapFiles(const MapGrid& m, const std::optional<StairsDef>& stairs) {
-    World one;
-    one.maps.insert(m.name, m);
-    if (stairs) one.stairs.insert(m.name, *stairs);
-    FileSet out;
-    writeMaps(one, out);
-    return out;
-}
-
 TEST(RealTiled, MapsConvertedToJsonAndBackByTiledReadAsTheSameMaps) {
     REQUIRE_PROGRAM("tiled");
     const World& w = contentModel();
@@ -96,9 +88,7 @@ TEST(RealTiled, MapsConvertedToJsonAndBackByTiledReadAsTheSameMaps) {
             EXPECT_TRUE(written.contains("compression=\"gzip\""));
         }
         const TmxMap read = readTmxFile(back, w);
-        const std::optional<StairsDef> stairs =
-            w.stairs.contains(m.name) ? std::optional(w.stairs[m.name]) : std::nullopt;
-        EXPECT_EQ(mapFiles(read.grid, read.stairs), mapFiles(m, stairs));
+        EXPECT_EQ(gameMapFiles(read.grid, read.stairs), gameMapFiles(w, m.name));
     }
 }
 

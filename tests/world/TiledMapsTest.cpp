@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 
+#include "GameMapFiles.h"
 #include "WorldData.h"
 #include "world/DataWriter.h"
 #include "world/MapCells.h"
@@ -15,22 +16,6 @@
 #include "world/TmxWriter.h"
 
 namespace {
-
-// The map and stairs files of one map, as the generator writes them.
-FileSet gameFilesOf(const MapGrid& m, const std::optional<StairsDef>& stairs) {
-    World one;
-    one.maps.insert(m.name, m);
-    if (stairs) one.stairs.insert(m.name, *stairs);
-    FileSet out;
-    writeMaps(one, out);
-    return out;
-}
-
-FileSet gameFilesOf(const World& w, const QString& name) {
-    return gameFilesOf(w.maps[name], w.stairs.contains(name)
-                                         ? std::optional<StairsDef>(w.stairs[name])
-                                         : std::nullopt);
-}
 
 std::string errorOf(const QByteArray& tmx, const QString& file = QStringLiteral("small.tmx")) {
     try {
@@ -59,7 +44,7 @@ TEST(TiledMaps, EverySampleMapComesBackAsTheSameFilesInEveryLayerFormat) {
              {LayerFormat::Csv, LayerFormat::Base64, LayerFormat::Zlib, LayerFormat::Gzip}) {
             SCOPED_TRACE(name.toStdString() + " format " + std::to_string(int(f)));
             const TmxMap back = readTmx(writeTmx(w, w.maps[name], f), name + ".tmx", w);
-            EXPECT_EQ(gameFilesOf(back.grid, back.stairs), gameFilesOf(w, name));
+            EXPECT_EQ(gameMapFiles(back.grid, back.stairs), gameMapFiles(w, name));
         }
         ++i;
     }
@@ -185,25 +170,31 @@ TEST(TiledMaps, BadMapsAreToldWithTheMapLayerAndCell) {
     }
 }
 
+// The first layer's data of a TMX map, with the data replaced by `to` when given.
+QByteArray firstLayerData(QByteArray& tmx, const std::optional<QByteArray>& to = std::nullopt) {
+    const int at = tmx.indexOf("compression=\"zlib\">") + 19;
+    const int length = tmx.indexOf("</data>", at) - at;
+    const QByteArray data = tmx.mid(at, length);
+    if (to) tmx.replace(at, length, *to);
+    return data;
+}
+
 TEST(TiledMaps, CompressedLayersNeverHoldMoreThanTheirCells) {
-    // A zlib layer claiming a whole map where the map is 3 × 3: refused, not read past its end.
+    // A zlib layer of a whole map where the map is 3 × 3: refused, not read past its end.
     const World& w = contentModel();
     MapGrid big = w.maps[QStringLiteral("hokora01")];
-    const QByteArray bigTmx = writeTmx(w, big, LayerFormat::Zlib);
-    const int at = bigTmx.indexOf("compression=\"zlib\">") + 19;
-    const QByteArray zlibGround = bigTmx.mid(at, bigTmx.indexOf("</data>", at) - at);
+    QByteArray bigTmx = writeTmx(w, big, LayerFormat::Zlib);
+    const QByteArray zlibGround = firstLayerData(bigTmx);
     MapGrid small = big;
     small.size = 2;
     for (auto& layer : small.layers) layer.assign(9, 0);
     QByteArray smallTmx = writeTmx(w, small, LayerFormat::Zlib);
-    const int s = smallTmx.indexOf("compression=\"zlib\">") + 19;
-    smallTmx.replace(s, smallTmx.indexOf("</data>", s) - s, zlibGround);
+    firstLayerData(smallTmx, zlibGround);
     EXPECT_NE(errorOf(smallTmx).find("holds more than the layer's cells"), std::string::npos)
         << errorOf(smallTmx);
     // Cut short, it is broken.
-    QByteArray cut = bigTmx;
-    cut.replace(at, zlibGround.size(), zlibGround.left(zlibGround.size() / 2));
-    EXPECT_NE(errorOf(cut).find("layer \"ground\": the "), std::string::npos) << errorOf(cut);
+    firstLayerData(bigTmx, zlibGround.left(zlibGround.size() / 2));
+    EXPECT_NE(errorOf(bigTmx).find("layer \"ground\": the "), std::string::npos) << errorOf(bigTmx);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ const QString kWorldgen = QStringLiteral(HOSHIKAGE_WORLDGEN);
 const QString kExample = QStringLiteral(HOSHIKAGE_EXAMPLE_WORLD_DIR);
 const QByteArray kOld = "the file as it was";
 
-struct Run {
+struct RunResult {
     int exitCode = -1;
     QString errors;
 };
@@ -33,7 +33,7 @@ QProcessEnvironment quietEnvironment() {
 }
 
 // The Tiled export of the example world into `out`, under strace with `inject` when given.
-Run exportInto(const QString& out, const QString& inject = QString()) {
+RunResult exportInto(const QString& out, const QString& inject = QString()) {
     QProcess p;
     p.setProcessEnvironment(quietEnvironment());
     QStringList args{QStringLiteral("--tiled"), kExample, out};
@@ -84,8 +84,9 @@ class WorldFiles : public ::testing::Test {
             EXPECT_TRUE(bytes == kOld || bytes == r.readAll())
                 << n.toStdString() << " is half-written";
         }
-        if (!leftoversAllowed)
+        if (!leftoversAllowed) {
             EXPECT_EQ(filesUnder(dir).size(), names.size()) << "files left behind";
+        }
     }
     QTemporaryDir reference;
     QStringList names;
@@ -100,7 +101,7 @@ TEST_F(WorldFiles, EveryFailingWriteSyncAndRenameIsToldAndLeavesWholeFiles) {
             SCOPED_TRACE(std::string(call) + " number " + std::to_string(n));
             QTemporaryDir dir;
             fillWithOldFiles(dir.path(), names);
-            const Run run =
+            const RunResult run =
                 exportInto(dir.path(), QStringLiteral("%1:error=ENOSPC:when=%2").arg(call).arg(n));
             if (run.exitCode != 0) {
                 ++failures;
