@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Platform.h"
+
 namespace {
 // Int(): the whole number at or below x.
 int intOf(double x) {
@@ -13,6 +15,15 @@ int intOf(double x) {
 int groupSize(int shown, double draw) {
     const int most = intOf(1.5 * shown);
     return std::min(intOf(1.5 * shown * draw) + 1, most);
+}
+
+EnemyGroupDraw drawEnemyGroup(int shown, Platform& chance) {
+    EnemyGroupDraw g;
+    chance.randomize();
+    g.count = groupSize(shown, chance.rnd());
+    chance.randomize();
+    for (int i = 1; i <= g.count; ++i) g.setSlots.push_back(intOf(chance.rnd() * 10));
+    return g;
 }
 
 FoeSheetCell foeSheetCell(int code) {

@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
+
+class Platform;
 
 // The numbers of a battle: how big a random group is, which sheet cell and record an encounter
 // code stands for, what an attack deals, whom an enemy hits, how the experience of a won battle is
@@ -12,6 +15,15 @@
 // Int(1.5 × shown × draw) + 1, at most Int(1.5 × shown). Four portraits meet 1..6 enemies, three
 // 1..4 (a count of 5 is cut to 4), two 1..3.
 int groupSize(int shown, double draw);
+
+// The draws that make a random group for a party showing `shown` portraits: its size (groupSize)
+// and, for each enemy in turn, the slot 0..9 of the place's enemy set it comes from. The generator
+// is started anew before the size and again before the slots, as the battle's opening asks.
+struct EnemyGroupDraw {
+    int count = 0;
+    std::vector<int> setSlots;  // one per enemy
+};
+EnemyGroupDraw drawEnemyGroup(int shown, Platform& chance);
 
 // Where an encounter code 0..99 lives: sheet column = its last digit, first sheet row = three rows
 // per ten codes (standing, hit, defeated), and its enemy record (code + 1).

@@ -206,13 +206,12 @@ void sentou::enp_set() {
     Picture1->loadPicture(game_.dataFile(s.BattleBack));
     BackPicture = Picture1->surface().copy();
 
-    game_.platform().randomize();
-    s.EnemyCount = groupSize(shownCount(s), game_.platform().rnd());
+    const EnemyGroupDraw group = drawEnemyGroup(shownCount(s), game_.platform());
+    s.EnemyCount = group.count;
     for (int i = 1; i <= s.EnemyCount; ++i) TargetOf[i] = 1;
 
-    game_.platform().randomize();
     for (int i = 1; i <= s.EnemyCount; ++i) {
-        const int r = static_cast<int>(std::floor(game_.platform().rnd() * 10));
+        const int r = group.setSlots[static_cast<std::size_t>(i - 1)];
         // Places on the world map level would draw from their own table, which holds nothing:
         // every code there is empty.
         Value code;

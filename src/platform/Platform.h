@@ -19,7 +19,8 @@ class Platform {
 
     // A random draw uniform in [0, 1).
     virtual double rnd() = 0;
-    // Seeds the random draws from the clock.
+    // Asked for where the game's rules start the generator anew. The draws stay independent of
+    // the ones before (the real machine keeps its one sequence going).
     virtual void randomize() = 0;
 
     // A short pause that lets the player look at the picture: the screen keeps painting, player

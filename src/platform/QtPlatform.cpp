@@ -1,7 +1,6 @@
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,9 +9,22 @@
 
 #include "platform/QtMedia.h"
 
+namespace {
+// A generator started from the machine's entropy: two runs, or two starts within one
+// millisecond, never share a sequence.
+void seedFromEntropy(std::mt19937& rng) {
+    std::random_device entropy;
+    std::seed_seq seeds{entropy(), entropy(), entropy(), entropy(),
+                        entropy(), entropy(), entropy(), entropy()};
+    rng.seed(seeds);
+}
+}  // namespace
+
 QtPlatform::QtPlatform(Options options) : options_(std::move(options)) {
-    rng_.seed(options_.seed ? *options_.seed
-                            : static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+    if (options_.seed)
+        rng_.seed(*options_.seed);
+    else
+        seedFromEntropy(rng_);
     std::unique_ptr<MediaBackendFactory> factory;
     if (options_.audio)
         factory = std::make_unique<QtMediaFactory>();
@@ -50,8 +62,9 @@ double QtPlatform::rnd() {
 }
 
 void QtPlatform::randomize() {
-    if (options_.seed) return;  // a fixed seed keeps one reproducible sequence
-    rng_.seed(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+    // The generator was started once, from entropy or from the fixed seed; starting it again
+    // (from the clock, as the game's rules ask before many draws) would repeat draws made within
+    // one millisecond, so the sequence simply goes on.
 }
 
 void QtPlatform::pause(int milliseconds) {

@@ -9,13 +9,14 @@
 #include "platform/MediaCommands.h"
 #include "platform/Platform.h"
 
-// The real machine: Qt message and input boxes, a Mersenne Twister seeded from the clock (or a
-// fixed seed for reproducible play), Qt Multimedia music (or silence with --no-audio).
+// The real machine: Qt message and input boxes, a Mersenne Twister started once from the
+// machine's entropy (or from a fixed seed for reproducible play), Qt Multimedia music (or silence
+// with --no-audio).
 class QtPlatform : public Platform {
   public:
     struct Options {
         bool audio = true;
-        std::optional<unsigned> seed;  // fixed seed: randomize() then keeps the sequence going
+        std::optional<unsigned> seed;  // fixed seed: the whole run draws the same sequence
         QString windowTitle = QStringLiteral("星影の旅路");
     };
 
