@@ -19,6 +19,10 @@ constexpr int kPoisoned = 2;
 constexpr int kPetrified = 5;
 }  // namespace
 
+bool sentou::targetStands(int t) {
+    return t >= 1 && t <= st().EnemyCount && FoeHP[t] > 0;
+}
+
 void sentou::Picture1_MouseDown(int x, int /*y*/) {
     HitCode = 0;
     if (auto pick = targetAtColumn(st().EnemyCount, static_cast<int>(std::floor(x / 32.0)))) {
@@ -106,9 +110,9 @@ void sentou::Sent_Set1() {
     // The target must still stand for a blow, and for an attack spell: the kind tested is that of
     // the spell chosen last, whatever the command.
     const int t = TargetOf[ActorPos];
-    if ((s.MagicTable[s.CastMagicNo].MagicKind == 1 || Action == 1) && FoeHP[t] <= 0) {
+    if ((s.MagicTable[s.CastMagicNo].MagicKind == 1 || Action == 1) && !targetStands(t)) {
         s.CharDefence[member(ActorPos)] = SavedDefence;
-        game_.platform().msgBox(QStringLiteral("攻撃対象を指定してください"));
+        game_.platform().msgBox(kNoTarget);
         return;
     }
 

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 #include "battle/BattleLayout.h"
@@ -156,6 +157,7 @@ void sentou::Form_Load() {
     Picture8[1] = designPicture(game_.dataFile(QStringLiteral("markerx.bmp")));
 
     s.InBattle = 1;
+    MarkersDrawn.clear();
     HitCode = 0;
     ActorPos = 1;
     FoeHPTotal = 10;  // anything above 0: enemies remain
@@ -284,6 +286,19 @@ void sentou::drawBoss(int row) {
     repaintBackground(square);
     drawMaskedCell(Picture1->surface(), Picture7[0], Picture7[1], kFoeCell, st().BossNo - 1, row,
                    square);
+    // The boss's square reaches up into the markers' row: the markers drawn in this battle go
+    // back over it, as they stay until the battle ends.
+    for (int slot : MarkersDrawn)
+        if (markerRect(slot).intersects(square)) drawMarker(slot);
+}
+
+QRect sentou::markerRect(int slot) {
+    return QRect(slot * kSlotPixels + 16, kMarkerTop, kMarkerCell, kMarkerCell);
+}
+
+void sentou::drawMarker(int slot) {
+    drawMaskedCell(Picture1->surface(), Picture8[0], Picture8[1], kMarkerCell, 0, 0,
+                   markerRect(slot));
 }
 
 void sentou::repaintBackground(const QRect& r) {
@@ -346,8 +361,9 @@ void sentou::sx1() {
     if (auto slot = markerSlotFor(HitCode)) MarkerSlot = *slot;
     Eg_Set();
     // Earlier markers stay where they were drawn.
-    drawMaskedCell(Picture1->surface(), Picture8[0], Picture8[1], kMarkerCell, 0, 0,
-                   QRect(MarkerSlot * kSlotPixels + 16, kMarkerTop, kMarkerCell, kMarkerCell));
+    drawMarker(MarkerSlot);
+    if (std::find(MarkersDrawn.begin(), MarkersDrawn.end(), MarkerSlot) == MarkersDrawn.end())
+        MarkersDrawn.push_back(MarkerSlot);
     Picture1->Refresh();
 }
 

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <vector>
 
 #include "core/Bounded.h"
 #include "core/ScreenDataFiles.h"
@@ -66,8 +67,9 @@ class sentou : public Form {
     int FoeHPTotal = 0, ExpTotal = 0;
     int GuardCode = 0, AttackBonus = 0, DefenceBonus = 0, MagicDefenceBonus = 0;
     int MemberLimit = 0, ShownCount = 0;
-    BossTable Bosses;    // re-read at every opening
-    int BossAttack = 0;  // random part of the boss's blow (see Bos_Set)
+    BossTable Bosses;               // re-read at every opening
+    std::vector<int> MarkersDrawn;  // marker slots drawn in this battle
+    int BossAttack = 0;             // random part of the boss's blow (see Bos_Set)
 
     // --- Events ------------------------------------------------------------------------------
     void Command1_Click(int index);
@@ -100,6 +102,8 @@ class sentou : public Form {
 
     // The line break inside a message.
     static constexpr QChar kLineBreak{13};
+    // Told when a blow or a spell on one enemy has no standing enemy to go to.
+    static inline const QString kNoTarget = QStringLiteral("攻撃対象を指定してください");
 
     // Pauses that hold a picture long enough to see it.
     static constexpr int kHitPauseMs = 350;
@@ -119,12 +123,17 @@ class sentou : public Form {
     // The character standing in party position pos (an empty position reads as 0).
     int member(int pos);
     bool bossBattle();
+    // Whether t is an enemy of this group still standing (a blow or a spell on one enemy needs
+    // one).
+    bool targetStands(int t);
     // The random part of enemy i's blow: its record's attack value, or the boss's own.
     int foeAttack(int i);
     void setMessage(const QString& text);
     void placeFoes();
     void drawFoe(int i);
     void drawBoss(int row);
+    static QRect markerRect(int slot);
+    void drawMarker(int slot);
     void repaintBackground(const QRect& r);
     void fleeCommand();
 

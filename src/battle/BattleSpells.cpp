@@ -24,6 +24,13 @@ void sentou::mahou() {
 
     const MagicRecord& m = s.MagicTable[s.CastMagicNo];
     const int kind = m.MagicKind;
+    // A spell on one enemy needs one standing, as a blow does: with no enemy clicked in this
+    // battle, or a target this group does not have, nothing is cast and the turn stays.
+    if (kind == spellkind::kOneEnemy && !targetStands(TargetOf[ActorPos])) {
+        s.ActionResult = 0;
+        game_.platform().msgBox(kNoTarget);
+        return;
+    }
     if (kind == spellkind::kOneEnemy || kind == spellkind::kAllEnemies) {
         Mhou_ko();
         return;

@@ -72,6 +72,12 @@ void Magic::Form_Load() {
     Command2[0]->setText(Command2[0]->hasPicture() ? QString() : QStringLiteral("<"));
     Command2[1]->setText(Command2[1]->hasPicture() ? QString() : QStringLiteral(">"));
     if (s.PartyCount <= 1) Command2[1]->hide();
+    // In battle the spell is the turn of the member whose portrait is framed: that member casts
+    // and pays, so the caster cannot be changed there.
+    if (s.InBattle != 0) {
+        Command2[0]->hide();
+        Command2[1]->hide();
+    }
     Picture3 = loadPictureFile(game_.dataFile(QStringLiteral("ca02.bmp")));
 
     // The arrows step from where the first caster stands (the acting member in battle).
@@ -149,6 +155,7 @@ void Magic::Picture2_Click(int index) {
 
 void Magic::Command2_Click(int index) {
     GameState& s = st();
+    if (s.InBattle != 0) return;
     const int last = std::max(s.PartyCount, 1);
     if (index == 0) {
         Command2[1]->show();

@@ -20,8 +20,9 @@ class QPushButton;
 // heals and cures the party; in battle it is where the acting member picks its spell (and, for
 // spells on one ally, the ally), and the battle carries out attack and support spells once it
 // has closed. Opened with waiting by the field and town screens and the battle's magic command;
-// the first caster is CurChar as the opener leaves it, and the arrow buttons step through the
-// whole party, reserve included.
+// the first caster is CurChar as the opener leaves it. Outside battle the arrow buttons step
+// through the whole party, reserve included; in battle the acting member is the caster and the
+// arrows are gone, so the spells listed, the MP checked and the MP paid are that member's.
 //
 // Results for the opener: ActionResult 1 when a spell was cast (0 otherwise), CastMagicNo (0
 // when nothing was cast) and SpellTargetPos, besides the HP, MP and ailments a healing changed.

@@ -1,6 +1,8 @@
 // Magic, items, special attacks and equipment effects in battle: the rules on their own, then the
 // commands through the battle screen with the item and magic screens driven as the player would.
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include "battle/BattleFixture.h"
 #include "battle/BattleLayout.h"
@@ -12,6 +14,7 @@
 #include "party/StatusScreen.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureButton.h"
 #include "support/TableRows.h"
 
 namespace {
@@ -156,6 +159,11 @@ class BattleMagic : public BattleTest {
         script(d);
         pf.randomDraws.push_back(kSentinel);
     }
+    // Clicks list line `row` of the magic screen with the mouse.
+    static void clickLine(Magic& m, int row) {
+        QTest::mouseClick(m.List1->viewport(), Qt::LeftButton, {},
+                          m.List1->visualItemRect(m.List1->item(row)).center());
+    }
     bool allDrawsUsed() { return pf.randomDraws.size() == 1 && pf.randomDraws[0] == kSentinel; }
     QString msg(int line) { return st().MessageLines[line]; }
     bool wasShown(const QString& name) {
@@ -279,6 +287,67 @@ TEST_F(BattleMagic, AMagicScreenLeftWithoutASpellUsesNoTurn) {
     EXPECT_EQ(pf.messages, QStringList{QStringLiteral("回復の必要はありません")});
     EXPECT_EQ(s.ActorPos, 2);
     EXPECT_EQ(st().CharMP[1], 10);
+}
+
+// The turn's member casts and pays: in battle the magic screen's arrows do not hand the spell to
+// another member (a reserve one included), so the list, the MP check, the cost and the message
+// all belong to the member whose portrait is framed.
+TEST_F(BattleMagic, TheMemberWhoseTurnItIsCastsAndPaysForIt) {
+    st().CharacterTable[4].CharNo = 2;  // a reserve member who knows ストーム
+    st().PartyMember[5] = Value(4);
+    st().PartyCount = 5;
+    st().CharMP[1] = 0;  // リナ, whose turn it is, has no MP left
+    sentou& s = openRandom(1, {2});
+    clickEnemy(1);
+    QStringList lists;
+    auto tryOthers = [&](Magic& m) {
+        for (int k = 0; k < 4; ++k) QTest::mouseClick(m.Command2[1], Qt::LeftButton);
+        lists << m.List1->item(0)->text().trimmed();
+        clickLine(m, 0);
+        QTest::mouseClick(m.Command1[0], Qt::LeftButton);  // 使用
+        if (m.isLoaded()) QTest::mouseClick(m.Command1[1], Qt::LeftButton);
+    };
+    onShow<Magic>(tryOthers);
+    magicFrom(s, 2);
+    EXPECT_EQ(lists, QStringList{QStringLiteral("ファイア")});
+    EXPECT_EQ(pf.messages, QStringList{QStringLiteral("MPがたりません")});
+    EXPECT_EQ(st().CharMP[1], 0);
+    EXPECT_EQ(s.FoeHP[1], 30);
+    EXPECT_EQ(s.ActorPos, 2);  // the turn is still hers
+
+    st().CharMP[1] = 5;
+    onShow<Magic>(tryOthers);
+    magicFrom(s, 2);
+    EXPECT_EQ(msg(3), QStringLiteral("リナの攻撃") + kBreak + "ゴーストに 29 の打撃を与えた");
+    EXPECT_EQ(st().CharMP[1], 3);
+    EXPECT_EQ(st().CharMP[2], 10);
+    EXPECT_EQ(st().CharMP[4], 10);
+}
+
+// An attack spell needs a standing target as a blow does: with no enemy clicked in this battle,
+// or a target left from an earlier one that this group does not have, nothing is cast.
+TEST_F(BattleMagic, AnAttackSpellOnNobodyIsRefusedAndCostsNothing) {
+    screen().SelectedTarget = 3;  // left by a battle against three
+    sentou& s = openRandom(1, {0});
+    for (int stale : {3, 0}) {
+        s.SelectedTarget = stale;
+        cast(0);
+        s.ActorPos = 2;
+        QTest::mouseClick(s.Command1[2], Qt::LeftButton);
+        EXPECT_EQ(pf.messages.value(pf.messages.size() - 1),
+                  QStringLiteral("攻撃対象を指定してください"))
+            << stale;
+        EXPECT_EQ(st().CharMP[1], 10);
+        EXPECT_EQ(s.ActorPos, 2);
+        EXPECT_EQ(s.FoeHP[1], 10);
+        EXPECT_FALSE(msg(3).contains(QStringLiteral("打撃")));
+    }
+    // Once the slime is clicked the same spell goes off.
+    QTest::mouseClick(s.Picture1, Qt::LeftButton, {}, foeCentre(1));
+    cast(0);
+    QTest::mouseClick(s.Command1[2], Qt::LeftButton);
+    EXPECT_FALSE(s.isLoaded());  // 29 against 10 hit points
+    EXPECT_EQ(st().CharMP[1], 8);
 }
 
 // --- Spell pictures --------------------------------------------------------------------------

@@ -1,9 +1,12 @@
 // Opening a battle and what it draws: random groups, bosses, the enemies' rows, the target marker,
 // the portraits, and the state that carries over from one battle to the next.
+#include <QTest>
+
 #include "battle/BattleFixture.h"
 #include "core/GameError.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureButton.h"
 #include "support/Errors.h"
 
 namespace {
@@ -125,6 +128,20 @@ TEST_F(BattleOpening, MarkersStayAboveEveryEnemyClicked) {
     clickEnemy(3);
     EXPECT_EQ(viewPixel(markerCentre()), kMarker);
     EXPECT_EQ(viewPixel(first), kMarker);  // earlier markers are not erased
+}
+
+// The boss's square reaches up into the markers' row; redrawing the boss keeps them whole.
+TEST_F(BattleOpening, MarkersAboveABossStayWholeThroughTheBattle) {
+    sentou& s = openBoss(2);
+    QTest::mouseClick(s.Picture1, Qt::LeftButton, {}, QPoint(384, 288));
+    const QPoint upper(s.MarkerSlot * 32 + 32, 176 + 4), lower(s.MarkerSlot * 32 + 32, 176 + 28);
+    ASSERT_EQ(viewPixel(lower), kMarker);
+    QTest::mouseClick(s.Command1[4], Qt::LeftButton);  // 防御: the turn ends with a redraw
+    s.Eg1_Set();                                       // and a blow's pose
+    EXPECT_EQ(viewPixel(upper), kMarker);
+    EXPECT_EQ(viewPixel(lower), kMarker);
+    EXPECT_EQ(viewPixel(QPoint(288 + 96, 192 + 96)), bossCellColour(1, 1));
+    EXPECT_EQ(viewPixel(QPoint(288 + 30, 192 + 100)), kBackground);
 }
 
 TEST_F(BattleOpening, BossComesFromItsRowWithItsHitPointsHidden) {
