@@ -73,6 +73,12 @@ void mise::Kyoukai() {
     Ca_Set01();
 }
 
+// The church serves the member whose portrait is selected. CurChar is not asked: the save
+// screen opened from the church puts the leader back into it.
+int mise::selectedMember() const {
+    return static_cast<int>(game_.state().PartyMember[SelPos].toInt());
+}
+
 void mise::Kyoukai2() {
     GameState& st = game_.state();
     if (ListPick == 0) {
@@ -81,14 +87,14 @@ void mise::Kyoukai2() {
         game_.form<System_F>().Show(true);
         return;
     }
-    const QString request = churchRequest(st, ListPick, SelPos, st.CurChar);
+    const QString request = churchRequest(st, ListPick, SelPos, selectedMember());
     if (!request.isEmpty()) showMessage(request);
 }
 
 void mise::Kyoukai3() {
     GameState& st = game_.state();
     if (ListPick != 1 && ListPick != 2) return;
-    if (!churchService(st, ListPick, SelPos, st.CurChar)) {
+    if (!churchService(st, ListPick, SelPos, selectedMember())) {
         showMessage(facilitytext::kChurchNoMoney);
         return;
     }

@@ -73,6 +73,7 @@ class mise : public Form {
     void Kyoukai();
     void Kyoukai2();
     void Kyoukai3();
+    int selectedMember() const;  // the character whose portrait is selected
     void Kaw_Set();
     void Ca_Set01();
 

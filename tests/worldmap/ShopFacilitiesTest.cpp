@@ -3,9 +3,11 @@
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
+#include "save/SaveScreen.h"
 #include "worldmap/ShopScreen.h"
 #include "worldmap/TownFixture.h"
 
@@ -251,6 +253,26 @@ TEST_F(ChurchTest, CuringAPoisonedMemberAndTooLittleForARevival) {
     });
     EXPECT_EQ(st().CharHP[1], 0);
     EXPECT_EQ(st().Gold, 899);
+}
+
+// Saving puts the leader back into CurChar; the church still serves the portrait selected.
+TEST_F(ChurchTest, AfterSavingTheServiceGoesToTheSelectedMember) {
+    onShow<System_F>([](System_F& save) { save.Unload(); });
+    visitShop(41, [&](mise& shop) {
+        auto clickLine = [&](int row) {
+            QTest::mouseClick(shop.List2->viewport(), Qt::LeftButton, {},
+                              shop.List2->visualItemRect(shop.List2->item(row)).center());
+        };
+        QTest::mouseClick(shop.Picture2[1], Qt::LeftButton);  // the fallen second member
+        clickLine(0);                                         // セーブする
+        EXPECT_EQ(shown.back(), game->form<System_F>().name());
+        clickLine(1);  // 戦闘不能を回復
+        EXPECT_EQ(shop.Label1->caption(), QStringLiteral(" 1000ゴールドの寄付をお願いします。"));
+        QTest::mouseClick(shop.Command2[0], Qt::LeftButton);  // は　い
+    });
+    EXPECT_EQ(st().CharHP[1], 31);
+    EXPECT_EQ(st().CharHP[0], 30);
+    EXPECT_EQ(st().Gold, 200);
 }
 
 TEST_F(ChurchTest, DoubleClickingAServiceShowsAQuestionWithoutAPrice) {
