@@ -28,8 +28,14 @@ int sceneThreshold(const GameState& st, int n) {
 }
 
 std::optional<QPoint> sceneFaceCell(const Value& face) {
-    if (!face.isNumber()) return std::nullopt;
-    const double f = face.num();
+    // A code written in quotes comes as a text; the quotes are no part of the number.
+    double f = 0;
+    if (face.isNumber())
+        f = face.num();
+    else if (face.isText() && Value::isNumericText(face.text().trimmed()))
+        f = Value(face.text().trimmed()).num();
+    else
+        return std::nullopt;
     if (f < 0 || f != std::floor(f)) return std::nullopt;
     const long long code = static_cast<long long>(f);
     if (code % 10 == 0) return std::nullopt;

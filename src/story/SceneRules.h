@@ -28,8 +28,9 @@ int sceneNumberOf(int eventCode);
 // when that is empty.
 int sceneThreshold(const GameState& st, int n);
 
-// The cell (column, row) of face code f on "ca02.bmp": row f / 10, column (f mod 10) − 1. An empty
-// code, one that is not a whole non-negative number, and a last digit 0 show no face.
+// The cell (column, row) of face code f on "ca02.bmp": row f / 10, column (f mod 10) − 1. A code
+// read as a text ("23", from quotes) counts as its number. An empty code, one that is not a whole
+// non-negative number, and a last digit 0 show no face.
 std::optional<QPoint> sceneFaceCell(const Value& face);
 
 // The face code of page `page` of scene n; a page past the scene's last line has none.

@@ -15,7 +15,8 @@ TEST(SceneRules, TheLastTwoDigitsOfTheCodeNameTheScene) {
 TEST(SceneRules, FaceCodesPickARowOfTenAndAColumnFromTheLastDigit) {
     EXPECT_EQ(sceneFaceCell(Value(1)), QPoint(0, 0));
     EXPECT_EQ(sceneFaceCell(Value(39)), QPoint(8, 3));
-    for (const Value& none : {Value(), Value("29"), Value(10), Value(-3), Value(1.5)})
+    EXPECT_EQ(sceneFaceCell(Value("29")), QPoint(8, 2));  // a number read from quotes
+    for (const Value& none : {Value(), Value("x29"), Value(10), Value(-3), Value(1.5)})
         EXPECT_EQ(sceneFaceCell(none), std::nullopt) << none.text().toStdString();
     // The short text of a scene above 30 looks for a page the table does not have.
     auto st = std::make_unique<GameState>();

@@ -2,6 +2,8 @@
 // faces, the gifts, and the way ahead that the story's steps open.
 #include <QImage>
 
+#include "core/TableFiles.h"
+#include "core/ValueReader.h"
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
 #include "story/SceneScreen.h"
@@ -125,6 +127,17 @@ TEST_F(SceneScreen, EachPageShowsItsFaceAndAnEmptyFaceShowsAnEmptyBox) {
     scene.Unload();
     st().StoryProgress = 10;
     openScene(2);
+    EXPECT_EQ(pixel(*scene.Picture3, 48, 48), faceColour(2, 2));
+}
+
+// Quotes are not part of a value: a face code or a threshold written in quotes is still its number.
+TEST_F(SceneScreen, NumbersWrittenInQuotesAreNumbers) {
+    data.writeLines("Sene_F", {R"("scene.bmp",,"一",0,0,0,0,"23",0,0,0,"短い話","5",0)", R"("")"});
+    ValueReader in = ValueReader::open(data.file(QStringLiteral("Sene_F")));
+    Sene_Load(in, st());
+    st().StoryProgress = 5;
+    Ev_frm& scene = openScene(1);
+    EXPECT_FALSE(scene.showsShortText());
     EXPECT_EQ(pixel(*scene.Picture3, 48, 48), faceColour(2, 2));
 }
 
