@@ -227,19 +227,68 @@ void Cell_Clear(GameState& st) {
     st.EventGrid(c.x - 1, c.y) = Value(0);
 }
 
+namespace {
+CellLogRow cellLogRow(const GameState& st, int row) {
+    CellLogRow r;
+    for (int k = 0; k < kCellLogColumns; ++k) r[static_cast<std::size_t>(k)] = st.CellLog(row, k);
+    return r;
+}
+
+void putCellLogRow(GameState& st, int row, const CellLogRow& r) {
+    for (int k = 0; k < kCellLogColumns; ++k) st.CellLog(row, k) = r[static_cast<std::size_t>(k)];
+}
+
+bool identical(const CellLogRow& a, const CellLogRow& b) {
+    for (std::size_t k = 0; k < a.size(); ++k)
+        if (a[k] != b[k] || a[k].kind() != b[k].kind()) return false;
+    return true;
+}
+
+bool sameCell(const CellLogRow& a, const CellLogRow& b) {
+    return a[0].text() == b[0].text() && a[1] == b[1] && a[2] == b[2];
+}
+
+// One row that does what `earlier` and then `later` (the same cell) do when a map loads: each
+// layer the later row leaves as it is keeps the earlier row's value; the event layer is always
+// the later one's.
+CellLogRow merged(const CellLogRow& earlier, const CellLogRow& later) {
+    CellLogRow m = later;
+    if (later[3].isBlank()) m[3] = earlier[3];
+    if (later[5].isBlank() || !(later[5] > Value(0))) m[5] = earlier[5];
+    if (later[6].isBlank()) m[6] = earlier[6];
+    return m;
+}
+
+void removeCellLogRow(GameState& st, int row) {
+    for (int r = row; r < st.CellLogCount; ++r) putCellLogRow(st, r, cellLogRow(st, r + 1));
+    putCellLogRow(st, st.CellLogCount, CellLogRow{});
+    --st.CellLogCount;
+}
+
+// Folds every row into a later row of the same cell, so that the log holds one row per cell
+// and the maps load exactly as before.
+void foldCellLog(GameState& st) {
+    for (int i = st.CellLogCount - 1; i >= 1; --i) {
+        const CellLogRow earlier = cellLogRow(st, i);
+        for (int j = i + 1; j <= st.CellLogCount; ++j) {
+            if (!sameCell(earlier, cellLogRow(st, j))) continue;
+            putCellLogRow(st, j, merged(earlier, cellLogRow(st, j)));
+            removeCellLogRow(st, i);
+            break;
+        }
+    }
+}
+}  // namespace
+
 void logCellChange(GameState& st, const CellLogRow& entry) {
-    if (st.CellLogCount < 0 || st.CellLogCount >= st.CellLog.hi1) return;
+    if (st.CellLogCount < 0 || st.CellLogCount > st.CellLog.hi1) return;
     // The same change twice in a row (a boss cell cleared by the battle and again by the field,
     // a switch pressed twice) is remembered once: a repeat would only fill the log.
-    if (st.CellLogCount >= 1) {
-        bool same = true;
-        for (int k = 0; k < kCellLogColumns; ++k)
-            same =
-                same && st.CellLog(st.CellLogCount, k) == entry[static_cast<std::size_t>(k)] &&
-                st.CellLog(st.CellLogCount, k).kind() == entry[static_cast<std::size_t>(k)].kind();
-        if (same) return;
-    }
-    const int row = ++st.CellLogCount;
-    for (int k = 0; k < kCellLogColumns; ++k)
-        st.CellLog(row, k) = entry[static_cast<std::size_t>(k)];
+    if (st.CellLogCount >= 1 && identical(cellLogRow(st, st.CellLogCount), entry)) return;
+    // A full log makes room: rows that a later row of the same cell makes needless are folded
+    // into it (switches pressed in turn write the same two cells again and again). A log of a
+    // hundred different cells lets its oldest row go, so that a step of the story is never lost.
+    if (st.CellLogCount == st.CellLog.hi1) foldCellLog(st);
+    if (st.CellLogCount == st.CellLog.hi1) removeCellLogRow(st, 1);
+    putCellLogRow(st, ++st.CellLogCount, entry);
 }

@@ -60,15 +60,17 @@ CellAhead cellAhead(const GameState& st);
 void Cell_Open(GameState& st);
 
 // Empties the cell in front of the party (block and event layers 0) and adds it to CellLog with
-// 0 for both layers, so the way stays open. A full log and a cell outside the grids are handled as
-// for Cell_Open; clearing the cell the last row already cleared adds no second row (a boss cell is
-// cleared by the won battle and again by the field).
+// 0 for both layers (logCellChange), so the way stays open. A cell outside the grids is left alone
+// and not logged; clearing the cell the last row already cleared adds no second row (a boss cell
+// is cleared by the won battle and again by the field).
 void Cell_Clear(GameState& st);
 
 // A row of CellLog: map file, MapX, MapY, then the values for the block, event, feature and prop
 // layers (empty leaves a layer as it is when the map is loaded again).
 inline constexpr int kCellLogColumns = 7;
 using CellLogRow = std::array<Value, kCellLogColumns>;
-// Adds a row to CellLog. A full log (100 rows) keeps its rows, and a row identical to the last
-// one is not added again.
+// Adds a row to CellLog; a row identical to the last one is not added again. A full log (100
+// rows) first folds the rows of each cell into one (the maps load as before); if it still holds a
+// hundred different cells, the oldest row goes. So the newest change, a story step's included, is
+// always kept.
 void logCellChange(GameState& st, const CellLogRow& entry);

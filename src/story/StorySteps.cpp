@@ -28,12 +28,8 @@ void chooseCompanion(Game& game) {
 
 // The star stone of the forest answers from now on: its cell becomes scene 7.
 void wakeStarStone(GameState& st) {
-    if (st.CellLogCount < 0 || st.CellLogCount >= st.CellLog.hi1) return;  // the log is full
-    const int row = ++st.CellLogCount;
-    st.CellLog(row, 0) = Value(QStringLiteral("mori001.map"));
-    st.CellLog(row, 1) = Value(37);
-    st.CellLog(row, 2) = Value(20);
-    st.CellLog(row, 4) = Value(507);
+    logCellChange(st, {Value(QStringLiteral("mori001.map")), Value(37), Value(20), Value(),
+                       Value(507), Value(), Value()});
 }
 
 void endPartOne(Game& game) {

@@ -315,6 +315,8 @@ TEST_F(CellLogs, ClearingTheSameCellAgainAddsNoSecondRow) {
     EXPECT_EQ(st().CellLog(3, 1), Value(9));
 }
 
+// A full list of opened chests keeps its rows (the chest opens on the map in play only); a full
+// change log makes room for the newest change (the story's steps go through it).
 TEST_F(CellLogs, FullLogsKeepTheirRowsButTheMapInPlayStillChanges) {
     st().OpenLogCount = 100;
     st().OpenLog(100, 0) = Value("old.map");
@@ -325,8 +327,9 @@ TEST_F(CellLogs, FullLogsKeepTheirRowsButTheMapInPlayStillChanges) {
     Cell_Clear(st());
     EXPECT_EQ(st().OpenLogCount, 100);
     EXPECT_EQ(st().OpenLog(100, 0), Value("old.map"));
-    EXPECT_EQ(st().CellLogCount, 100);
-    EXPECT_EQ(st().CellLog(100, 0), Value("old.map"));
+    ASSERT_LE(st().CellLogCount, 100);
+    EXPECT_EQ(st().CellLog(st().CellLogCount, 0), Value(st().MapFileName));
+    EXPECT_EQ(st().CellLog(st().CellLogCount - 1, 0), Value("old.map"));
     EXPECT_EQ(st().FeatureGrid(8, 7), Value(1506));
     EXPECT_EQ(st().EventGrid(10, 7), Value(0));
 }

@@ -1,7 +1,9 @@
 // The steps the story takes when a scene has been told in full: the companion's choice, the ways
 // opened by the gifts received and the star stone (the end of part 1 is played on the sample
 // world, with the title tests).
+#include "field/FieldEvents.h"
 #include "field/MapLoad.h"
+#include "party/CharacterRules.h"
 #include "story/SceneScreen.h"
 #include "story/StoryFixture.h"
 #include "story/StorySteps.h"
@@ -60,4 +62,49 @@ TEST_F(StorySteps, StepSixWakesTheStarStoneOfTheForest) {
     st().EventGrid(36, 20) = Value(100);
     replayMapChanges(st());
     EXPECT_EQ(st().EventGrid(36, 20), Value(507));
+}
+
+// No story step is crowded out of a full change log. Pressing the cave's two switches in turn
+// writes a row each time (they change two cells), enough to fill the log in a long play; the star
+// stone wakes all the same, and every change made before still shows.
+TEST_F(StorySteps, AFullChangeLogStillTakesTheStoryStep) {
+    GameState& s = st();
+    s.MapFileName = QStringLiteral("dokutu01.map");
+    auto press = [&](int mapX, int mapY) {
+        s.MapX = mapX;
+        s.MapY = mapY;
+        s.MoveDir = 1;
+        swit(*game);
+    };
+    for (int k = 0; k < 60; ++k) {
+        press(7, 26);  // below the switch at (6, 25)
+        press(6, 18);  // below the switch at (5, 17)
+    }
+    Ev_Step(*game, 6);
+    ASSERT_LE(s.CellLogCount, 100);
+    s.MapFileName = QStringLiteral("mori001.map");
+    s.EventGrid(36, 20) = Value(100);
+    replayMapChanges(s);
+    EXPECT_EQ(s.EventGrid(36, 20), Value(507));
+    s.MapFileName = QStringLiteral("dokutu01.map");
+    replayMapChanges(s);
+    EXPECT_EQ(std::pair(s.EventGrid(6, 26), s.FeatureGrid(6, 26)),
+              std::pair(Value(304), Value(1311)));
+    EXPECT_EQ(std::pair(s.EventGrid(5, 18), s.FeatureGrid(5, 18)),
+              std::pair(Value(304), Value(1222)));
+
+    // A hundred changes to a hundred different cells: the oldest gives way to the story.
+    s.CellLogCount = 0;
+    s.MapFileName = QStringLiteral("elsewhere.map");
+    for (int n = 1; n <= 100; ++n) {
+        s.MapX = n;
+        s.MapY = 50;
+        s.MoveDir = 0;
+        s.SavedDirection = 0;
+        Cell_Clear(s);
+    }
+    Ev_Step(*game, 6);
+    EXPECT_EQ(s.CellLogCount, 100);
+    EXPECT_EQ(s.CellLog(100, 0), Value("mori001.map"));
+    EXPECT_EQ(s.CellLog(1, 1), Value(2));
 }
