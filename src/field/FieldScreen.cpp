@@ -351,6 +351,9 @@ void Main_Fr::Set_Cl() {
         // A lost battle's restart has closed every screen: the boss's cell belongs to the game
         // that was given up.
         if (!isLoaded()) return;
+        // The party walks on the way it was going when the fight began (into the cleared cell
+        // and beyond), until the player lets go of a key again.
+        if (st.MoveDir == 0) st.MoveDir = st.SavedDirection;
         Cell_Clear(st);
         st.BossNo = 0;
         return;

@@ -86,8 +86,8 @@ int oneAllyCost(int caster, int cost) {
 void healAll(GameState& st, int spell, int caster) {
     const MagicRecord& m = st.MagicTable[spell];
     if (m.MagicEffect != 1) return;
+    // An empty position within the party count reads as character 0, who is healed as well.
     for (int q = 1; q <= st.PartyCount; ++q) {
-        if (st.PartyMember[q].isBlank()) continue;
         const int c = static_cast<int>(st.PartyMember[q].toInt());
         const int maxHP = st.CharacterTable[c].MaxHP;
         if (st.CharHP[c] < maxHP) st.CharHP[c] = std::min(st.CharHP[c] + m.MagicPower, maxHP);

@@ -35,6 +35,7 @@ QString healOne(GameState& st, int spell, int targetChar, int targetPos);
 int oneAllyCost(int caster, int cost);
 
 // Casts all-allies spell `spell` (kind 5): a spell of effect 1 restores its power to every party
-// member (reserve too, up to each one's MaxHP) and costs the caster its full MP cost; any other
-// effect does nothing and costs nothing.
+// position 1 … PartyCount (reserve too, up to each one's MaxHP; an empty position reads as
+// character 0) and costs the caster its full MP cost; any other effect does nothing and costs
+// nothing.
 void healAll(GameState& st, int spell, int caster);

@@ -1,5 +1,6 @@
 // The field screen as the player meets it: opening, music, random battles and the party check,
 // bosses, buildings, the buttons and menus, and the ways out of the field.
+#include <QTest>
 #include <algorithm>
 
 #include "FieldFixture.h"
@@ -11,6 +12,7 @@
 #include "party/MagicScreen.h"
 #include "party/StatusScreen.h"
 #include "platform/Label.h"
+#include "platform/PictureBox.h"
 #include "save/SaveScreen.h"
 #include "story/TitleScreen.h"
 #include "support/SmallWorld.h"
@@ -117,6 +119,23 @@ TEST_F(FieldScreen, ABossFightsFromItsCellWhichIsThenClearedOnce) {
     EXPECT_EQ(st().CellLogCount, 1);
     EXPECT_EQ(party(), QPoint(4, 5));
     EXPECT_TRUE(f.isLoaded());
+}
+
+// After a boss the party walks on the way it was going when the fight began.
+TEST_F(FieldScreen, AfterABossThePartyWalksOnItsSavedDirection) {
+    readyBattles();
+    FieldMap(9).event(5, 5, "583").write(data, "cave.map");
+    Main_Fr& f = openField("cave.map", 4, 5);
+    onShow<sentou>([&](sentou& b) {
+        Cell_Clear(st());  // as a won battle does
+        b.Unload();
+    });
+    QTest::keyPress(f.M2_Map, Qt::Key_Right);
+    f.Timer1_Timer();  // the bump starts the fight; the key goes up while it lasts
+    EXPECT_EQ(st().MoveDir, 3);
+    f.Timer1_Timer();
+    f.Timer1_Timer();
+    EXPECT_EQ(party(), QPoint(6, 5));
 }
 
 TEST_F(FieldScreen, ARestartDuringABossBattleLeavesTheCellAlone) {

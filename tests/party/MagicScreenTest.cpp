@@ -190,6 +190,24 @@ TEST_F(MagicScreen, TheThirdCharacterPaysHalfForOneAllyButFullForAllAllies) {
     EXPECT_EQ(st().ActionResult, 1);
 }
 
+// An empty position within the party count is read as character 0, who gets the wind too.
+TEST_F(MagicScreen, TheAllAlliesHealReadsAnEmptyPositionAsCharacterZero) {
+    st().CharacterTable[4].CharNo = 5;
+    st().PartyMember[1] = Value(4);
+    st().PartyMember[2] = Value();
+    st().PartyMember[3] = Value(1);
+    st().PartyCount = 3;
+    st().CharHP[0] = 10;  // アレン stands in no position
+    st().CharHP[1] = 20;
+    Magic& s = open(4);
+    pick(s, "癒しの風");
+    click(*s.Command1[0]);
+    EXPECT_FALSE(s.isLoaded());
+    EXPECT_EQ(st().CharHP[0], 40);
+    EXPECT_EQ(st().CharHP[1], 50);
+    EXPECT_EQ(st().CharMP[4], 15);
+}
+
 TEST_F(MagicScreen, NotEnoughMPKeepsTheScreenOpen) {
     st().CharMP[1] = 3;
     Magic& s = open(1);
